@@ -1,0 +1,49 @@
+# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+.PHONY: all deps configure build run test asan-test bench fuzz format format-check clean
+
+WERROR := $(if $(CI),ON,OFF)
+CLI := build/default/src/app/torval-cli
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset default -DTORVAL_WERROR=$(WERROR) > /dev/null
+
+build: configure
+	@cmake --build --preset default
+
+run: build
+	@scripts/run-example $(CLI)
+
+test: build
+	@ctest --preset default
+
+asan-test: deps
+	@cmake --preset asan -DTORVAL_WERROR=$(WERROR) > /dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench: build
+	@build/default/bench/torval-bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	@rm -rf build
+
+# Runs every fuzz target for FUZZ_SECONDS each (default 60) on a corpus under build/fuzz.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake --preset fuzz > /dev/null
+	@cmake --build --preset fuzz
+	@for target in build/fuzz/fuzz/*Fuzz; do \
+	  corpus=build/fuzz/corpus/$$(basename $$target); mkdir -p $$corpus; \
+	  echo "== $$target"; $$target -max_total_time=$(FUZZ_SECONDS) $$corpus fuzz/seeds/$$(basename $$target) 2>&1 | tail -3; \
+	done

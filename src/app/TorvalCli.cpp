@@ -1,0 +1,93 @@
+// torval-cli: TORVAL without windows, for scripts and tests.
+//
+//   torval-cli intake --pathway N --conc TEXT PARAM...
+//   torval-cli pathways [--conc TEXT]
+//
+// Parameters are taken as texts exactly as typed: an empty text, "-5" or "-.5" arrives as a
+// parameter and is converted by the intake equations, as in a calculation (the window's entry
+// checks that refuse empty, zero and negative values are not applied). Only a word starting
+// with "--" is taken for an option. Exit codes: 0 success, 2 usage, 3 a run-time error
+// reported on stderr.
+
+#include "IntakeCommand.h"
+#include "PathwaysCommand.h"
+#include "StderrPrompter.h"
+#include "intake/Pathways.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <string>
+
+namespace {
+
+using torval::cli::ExitUsage;
+using torval::cli::IntakeRequest;
+
+constexpr const char* Usage = "usage: torval-cli intake --pathway N --conc TEXT PARAM...\n"
+                              "       torval-cli pathways [--conc TEXT]\n";
+
+std::string expectedParameters(int pathway) {
+    const torval::PathwayInfo& info = torval::pathwayInfo(pathway);
+    std::string text = "pathway " + std::to_string(pathway) + " (" + std::string(info.caption) +
+                       ") takes " + std::to_string(info.parameters.size()) + " parameters:";
+    for (const torval::ParameterInfo& parameter : info.parameters) {
+        text += ' ';
+        text += parameter.symbol;
+    }
+    return text;
+}
+
+int usageError(const std::string& problem) {
+    std::cerr << "torval-cli: " << problem << '\n' << Usage;
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"TORVAL exposure assessment without windows", "torval-cli"};
+    app.require_subcommand(1, 1);
+
+    IntakeRequest request;
+    CLI::App* intake = app.add_subcommand("intake", "Computes one chemical intake in mg/(kg-day)");
+    intake->add_option("--pathway", request.pathway, "pathway code 0..8")
+        ->required()
+        ->check(CLI::Range(0, torval::PathwayCount - 1));
+    intake->add_option("--conc", request.concentration, "concentration in mg/l")->required();
+    // The parameters are collected as extras rather than as a positional option: CLI11 would
+    // read a text such as "-.5" as an unknown short option.
+    intake->allow_extras();
+    intake->footer("PARAM...: the pathway's parameters, in the order of its set");
+
+    std::string exampleConcentration = "1";
+    CLI::App* pathways = app.add_subcommand(
+        "pathways", "Lists the pathways and the intake of each with its suggested values");
+    pathways->add_option("--conc", exampleConcentration, "concentration in mg/l (default 1)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& failure) {
+        return usageError(failure.what());
+    }
+
+    torval::cli::StderrPrompter prompter(std::cerr);
+    if (pathways->parsed()) {
+        return torval::cli::runPathways(exampleConcentration, prompter, std::cout, std::cerr);
+    }
+
+    request.parameters = intake->remaining();
+    for (const std::string& parameter : request.parameters) {
+        if (parameter.starts_with("--")) {
+            return usageError("unknown option " + parameter);
+        }
+    }
+    const auto expected = torval::pathwayInfo(request.pathway).parameters.size();
+    if (request.parameters.size() != expected) {
+        return usageError(expectedParameters(request.pathway) + ", " +
+                          std::to_string(request.parameters.size()) + " given");
+    }
+
+    return torval::cli::runIntake(request, prompter, std::cout, std::cerr);
+}

@@ -1,0 +1,194 @@
+#include "intake/IntakeEquations.h"
+
+#include "intake/MonteCarloReference.h"
+#include "intake/Pathways.h"
+#include "shell/CheckedArithmetic.h"
+#include "shell/NumberText.h"
+#include "shell/RunTimeError.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace torval {
+
+namespace {
+
+// --- Resolution of Monte Carlo references ---------------------------------------------------
+
+const std::string* selectedConcentration(const RiskInput& source) {
+    switch (source.ConcChoice) {
+    case 0:
+        return &source.AverageConc;
+    case 1:
+        return &source.MaximumConc;
+    case 2:
+        return &source.SpecifiedConc;
+    default:
+        return nullptr;
+    }
+}
+
+// The generated values always belong to chemical 1, whichever chemical is current. A value
+// of at most 15 significant digits reads back as the same text, so the general text alone
+// gives what a trip through text and back to a number would.
+std::string simulatedValueText(const AppState& state, std::string_view reference,
+                               std::int16_t evaluation) {
+    return generalText(state.SavedSimulatedValues.at(variantNumberOf(reference), evaluation, 1));
+}
+
+// A data file that carries its own Monte Carlo concentrations supplies the concentration of
+// every realisation, whatever variant the reference names.
+std::string resolvedConcentration(const AppState& state, const std::string& text,
+                                  std::int16_t evaluation) {
+    if (!isMonteCarloReference(text)) {
+        return text;
+    }
+    if (state.modelData.DataType == 0) {
+        return generalText(state.modelData.McIterationValues.at(evaluation));
+    }
+    return simulatedValueText(state, text, evaluation);
+}
+
+std::string resolvedParameter(const AppState& state, const std::string& text,
+                              std::int16_t evaluation) {
+    if (!isMonteCarloReference(text)) {
+        return text;
+    }
+    return simulatedValueText(state, text, evaluation);
+}
+
+// --- The equations ------------------------------------------------------------------------
+
+// Reads the parameters of one set as numbers, each at the moment the equation needs it: the
+// order of the reads decides which failure a bad input raises first.
+class Factors {
+public:
+    Factors(const PathwayParameters& set, std::size_t count) : set_(set), count_(count) {}
+
+    double operator()(std::size_t position) const {
+        if (position >= set_.size()) {
+            throw RunTimeError(ErrorCode::SubscriptOutOfRange);
+        }
+        return toDouble(set_[position]);
+    }
+
+    std::size_t count() const { return count_; }
+
+private:
+    const PathwayParameters& set_;
+    std::size_t count_;
+};
+
+struct LeadingPair {
+    double first;
+    double second;
+};
+
+// Every equation reads its second parameter before its first.
+LeadingPair leadingPair(const Factors& p) {
+    const double second = p(1);
+    const double first = p(0);
+    return {first, second};
+}
+
+// Multiplies the parameters at positions from..to in turn.
+double timesFactors(double product, const Factors& p, std::size_t from, std::size_t to) {
+    for (std::size_t position = from; position <= to; ++position) {
+        product = checkedMultiply(product, p(position));
+    }
+    return product;
+}
+
+// Divides by Wb x Tavg, the last two parameters of every set; Tavg is read before Wb.
+double perBodyWeightAndTime(double numerator, const Factors& p) {
+    const double averageTime = p(p.count() - 1);
+    const double bodyWeight = p(p.count() - 2);
+    return checkedDivide(numerator, checkedMultiply(bodyWeight, averageTime));
+}
+
+// Ri x C x Fe x Dt / (Wb x Tavg)
+double drinkingWaterIntake(double c, const Factors& p) {
+    const auto [ri, fe] = leadingPair(p);
+    double intake = checkedMultiply(checkedMultiply(ri, c), fe);
+    intake = timesFactors(intake, p, 2, 2);
+    return perBodyWeightAndTime(intake, p);
+}
+
+// P1 x C x P2 x P3 x P4 / (P5 x P6): swimming, inhalation, fish, vegetables, meat and dairy.
+double sixParameterIntake(double c, const Factors& p) {
+    const auto [first, second] = leadingPair(p);
+    double intake = checkedMultiply(checkedMultiply(first, c), second);
+    intake = timesFactors(intake, p, 2, 3);
+    return perBodyWeightAndTime(intake, p);
+}
+
+// As x C x Rd x Te x Fe x Dt x 0.0001 / (Wb x Tavg)
+double dermalWaterIntake(double c, const Factors& p) {
+    const auto [as, rd] = leadingPair(p);
+    double intake = checkedMultiply(checkedMultiply(as, c), rd);
+    intake = timesFactors(intake, p, 2, 4);
+    intake = checkedMultiply(intake, 0.0001);
+    return perBodyWeightAndTime(intake, p);
+}
+
+// Ri x C x 0.000001 x Fi x Fe x Dt / (Wb x Tavg): the product Ri x C is scaled.
+double soilIngestionIntake(double c, const Factors& p) {
+    const auto [ri, fi] = leadingPair(p);
+    double intake = checkedMultiply(checkedMultiply(ri, c), 0.000001);
+    intake = checkedMultiply(intake, fi);
+    intake = timesFactors(intake, p, 2, 3);
+    return perBodyWeightAndTime(intake, p);
+}
+
+// As x (C x 0.000001) x Ra x ABS x Fe x Dt / (Wb x Tavg): the concentration is scaled before
+// it meets As.
+double soilDermalIntake(double c, const Factors& p) {
+    const auto [as, ra] = leadingPair(p);
+    const double scaledConcentration = checkedMultiply(c, 0.000001);
+    double intake = checkedMultiply(checkedMultiply(as, scaledConcentration), ra);
+    intake = timesFactors(intake, p, 2, 4);
+    return perBodyWeightAndTime(intake, p);
+}
+
+using Equation = double (*)(double, const Factors&);
+
+constexpr Equation Equations[PathwayCount] = {
+    drinkingWaterIntake, sixParameterIntake, dermalWaterIntake,
+    soilIngestionIntake, soilDermalIntake,   sixParameterIntake,
+    sixParameterIntake,  sixParameterIntake, sixParameterIntake,
+};
+
+} // namespace
+
+void ResolveEvaluationInput(const AppState& state, const RiskInput& source, RiskInput& work,
+                            std::int16_t evaluation) {
+    work.ConcChoice = source.ConcChoice;
+    work.IntakeType = source.IntakeType;
+    if (const std::string* concentration = selectedConcentration(source)) {
+        work.Concentration = resolvedConcentration(state, *concentration, evaluation);
+    }
+    if (!isPathwayCode(source.IntakeType)) {
+        return;
+    }
+    const PathwayParameters& from = parameterSet(source, source.IntakeType);
+    PathwayParameters& to = parameterSet(work, source.IntakeType);
+    if (to.size() < from.size()) {
+        to.resize(from.size());
+    }
+    for (std::size_t position = 0; position < from.size(); ++position) {
+        to[position] = resolvedParameter(state, from[position], evaluation);
+    }
+}
+
+double ComputeIntake(const RiskInput& work) {
+    if (!isPathwayCode(work.IntakeType)) {
+        return 0.0;
+    }
+    const double concentration = toDouble(work.Concentration);
+    const Factors parameters(parameterSet(work, work.IntakeType),
+                             pathwayInfo(work.IntakeType).parameters.size());
+    return Equations[work.IntakeType](concentration, parameters);
+}
+
+} // namespace torval

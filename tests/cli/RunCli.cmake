@@ -1,0 +1,43 @@
+# Runs torval-cli once and checks what it did. Called as
+#   cmake -DCLI=<program> -DARGS=<arguments separated by |> -DEXPECT_EXIT=<code>
+#         [-DEXPECT_STDOUT=<text>] [-DEXPECT_STDERR=<substring>] -P RunCli.cmake
+# ARGS keeps empty arguments ("a||b" passes an empty second one). Without EXPECT_STDOUT the
+# program must print nothing on stdout; with it, stdout must be that text and one newline.
+
+foreach(required CLI EXPECT_EXIT)
+  if(NOT DEFINED ${required})
+    message(FATAL_ERROR "RunCli.cmake needs -D${required}=...")
+  endif()
+endforeach()
+
+# Each argument goes in as a bracket argument, so empty texts, blanks and quotes survive.
+string(REPLACE "|" ";" arguments "${ARGS}")
+set(call "execute_process(COMMAND [==[${CLI}]==]")
+foreach(argument IN LISTS arguments)
+  string(APPEND call " [==[${argument}]==]")
+endforeach()
+string(APPEND call " RESULT_VARIABLE exitCode OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)")
+cmake_language(EVAL CODE "${call}")
+
+set(failures "")
+if(NOT exitCode STREQUAL EXPECT_EXIT)
+  string(APPEND failures "exit code ${exitCode}, expected ${EXPECT_EXIT}\n")
+endif()
+if(DEFINED EXPECT_STDOUT)
+  set(expectedStdout "${EXPECT_STDOUT}\n")
+else()
+  set(expectedStdout "")
+endif()
+if(NOT stdout STREQUAL expectedStdout)
+  string(APPEND failures "stdout [${stdout}], expected [${expectedStdout}]\n")
+endif()
+if(DEFINED EXPECT_STDERR)
+  string(FIND "${stderr}" "${EXPECT_STDERR}" at)
+  if(at EQUAL -1)
+    string(APPEND failures "stderr does not contain [${EXPECT_STDERR}]\n")
+  endif()
+endif()
+
+if(failures)
+  message(FATAL_ERROR "torval-cli ${ARGS}\n${failures}stderr was:\n${stderr}")
+endif()
