@@ -56,7 +56,7 @@ struct AppState {
     std::int16_t MediumCode = Medium::None;
     std::int16_t LastMediumOption = Medium::Groundwater; // preselected in New Application
     std::int16_t AnalysisState = Analysis::Changed;
-    bool RiskFileOpened = false; // the analysis came from a risk data file
+    bool RiskFileOpened = false;   // the analysis came from a risk data file
     std::string SelectedDirectory; // the directory browser's answer, or its cancel text
 
     // The chemical the Monte Carlo window works on and how many the data offer.

@@ -85,13 +85,14 @@ bool isHidden(const fs::directory_entry& entry) {
 
 enum class EntryKind { Directory, File };
 
+// A dangling link, or an entry the system will not tell us about, is neither kind.
 bool isOfKind(const fs::directory_entry& entry, EntryKind kind) {
     std::error_code failure;
-    const bool directory = entry.is_directory(failure);
-    if (failure) {
-        return false; // a dangling link or an entry we may not ask about is neither
+    const fs::file_type type = entry.status(failure).type();
+    if (!isPresent(type)) {
+        return false;
     }
-    return kind == EntryKind::Directory ? directory : !directory;
+    return (type == fs::file_type::directory) == (kind == EntryKind::Directory);
 }
 
 void sortIgnoringCase(std::vector<std::string>& names) {

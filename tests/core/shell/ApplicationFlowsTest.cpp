@@ -1,0 +1,210 @@
+#include "shell/ApplicationFlows.h"
+
+#include "AppState.h"
+#include "shell/NewForm.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+// The New Application dialog as a user drives it: picks an option and confirms, or cancels.
+class ScriptedMediumChoice : public NewApplicationDialog {
+public:
+    explicit ScriptedMediumChoice(std::optional<int> option) : option_(option) {}
+
+    void show(AppState& state) override {
+        NewForm form(state);
+        if (!option_) {
+            form.cancel();
+            return;
+        }
+        form.selectOption(*option_);
+        form.ok();
+    }
+
+private:
+    std::optional<int> option_;
+};
+
+// Loads "a file" by setting what a reader leaves in the data set, or reports a cancelled choice.
+class FakeLoader : public DataFileLoader {
+public:
+    bool loads = true;
+    std::string modelName; // as the reader names the model
+    std::int16_t chemicalCount = 1;
+    int calls = 0;
+
+    bool chooseAndLoad(AppState& state) override {
+        ++calls;
+        if (loads) {
+            state.modelData.ModelName = modelName;
+            state.modelData.ChemicalCount = chemicalCount;
+        }
+        return loads;
+    }
+};
+
+class FakeOpener : public RiskFileOpener {
+public:
+    bool reads = true;
+    bool chooseAndRead(AppState&) override { return reads; }
+};
+
+class FakeWindow : public AnalysisWindow {
+public:
+    int shown = 0;
+    void show(AppState&) override { ++shown; }
+};
+
+// A state in the middle of a saved analysis of a multiple-species file.
+AppState stateWithAnAnalysis() {
+    AppState state;
+    state.MediumCode = Medium::GroundwaterMultipleSpecies;
+    state.LastMediumOption = Medium::GroundwaterMultipleSpecies;
+    state.AnalysisState = Analysis::Calculated;
+    state.RiskFileOpened = true;
+    state.riskInput.ModelDataUsed = true;
+    state.riskInput.XInterval = "0:100";
+    state.riskInput.SpecifiedConc = "2.5";
+    state.modelData.DataType = 7;
+    state.modelData.ModelName = "Groundwater";
+    state.modelData.ConcentrationUnit = "kg/m3";
+    state.modelData.ChemicalCount = 3;
+    state.modelData.CurrentChemical = 2;
+    state.MCCurrentChemical = 2;
+    state.MCChemicalCount = 3;
+    return state;
+}
+
+TEST(NewApplication, CancellingTheMediumChoiceKeepsTheCurrentAnalysis) {
+    AppState state = stateWithAnAnalysis();
+    const AppState before = stateWithAnAnalysis();
+    ScriptedMediumChoice cancel(std::nullopt);
+    FakeLoader loader;
+    FakeWindow window;
+
+    EXPECT_FALSE(NewApplication(state, cancel, loader, window));
+
+    EXPECT_EQ(state.MediumCode, Medium::None);
+    EXPECT_EQ(state.LastMediumOption, before.LastMediumOption);
+    EXPECT_EQ(state.AnalysisState, before.AnalysisState);
+    EXPECT_EQ(state.RiskFileOpened, before.RiskFileOpened);
+    EXPECT_EQ(state.riskInput, before.riskInput);
+    EXPECT_EQ(state.modelData.DataType, before.modelData.DataType);
+    EXPECT_EQ(state.modelData.ModelName, before.modelData.ModelName);
+    EXPECT_EQ(state.modelData.CurrentChemical, before.modelData.CurrentChemical);
+    EXPECT_EQ(state.MCCurrentChemical, before.MCCurrentChemical);
+    EXPECT_EQ(state.MCChemicalCount, before.MCChemicalCount);
+    EXPECT_EQ(loader.calls, 0);
+    EXPECT_EQ(window.shown, 0);
+}
+
+TEST(NewApplication, InputModeOpensTheAnalysisWithoutAskingForAFile) {
+    AppState state = stateWithAnAnalysis();
+    ScriptedMediumChoice manualInput(Medium::Input);
+    FakeLoader loader;
+    FakeWindow window;
+
+    EXPECT_TRUE(NewApplication(state, manualInput, loader, window));
+
+    EXPECT_EQ(loader.calls, 0);
+    EXPECT_EQ(window.shown, 1);
+    EXPECT_EQ(state.MediumCode, Medium::Input);
+    EXPECT_EQ(state.modelData.ConcentrationUnit, "mg/l");
+    EXPECT_EQ(state.modelData.ModelName, "input");
+    EXPECT_EQ(state.modelData.DataType, -1);
+    EXPECT_EQ(state.modelData.CurrentChemical, 0);
+    EXPECT_EQ(state.MCCurrentChemical, 1);
+    EXPECT_EQ(state.MCChemicalCount, 1);
+    EXPECT_FALSE(state.riskInput.ModelDataUsed);
+    EXPECT_EQ(state.riskInput.XInterval, "");
+    EXPECT_EQ(state.riskInput.SpecifiedConc, "");
+    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+    EXPECT_FALSE(state.RiskFileOpened);
+}
+
+TEST(NewApplication, ACancelledFileChoiceShowsNoAnalysis) {
+    AppState state = stateWithAnAnalysis();
+    ScriptedMediumChoice air(Medium::Air);
+    FakeLoader loader;
+    loader.loads = false;
+    FakeWindow window;
+
+    EXPECT_FALSE(NewApplication(state, air, loader, window));
+
+    EXPECT_EQ(loader.calls, 1);
+    EXPECT_EQ(window.shown, 0);
+    EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
+    EXPECT_TRUE(state.RiskFileOpened);
+    EXPECT_EQ(state.MCCurrentChemical, 2);
+    EXPECT_EQ(state.MCChemicalCount, 3);
+}
+
+struct LoadedFileCase {
+    std::string what;
+    int option;
+    std::string modelName; // as the reader leaves it
+    std::int16_t chemicalCount;
+    std::int16_t currentChemical;
+    std::int16_t mcChemicalCount;
+};
+
+TEST(NewApplication, ALoadedFilePointsAtItsFirstChemicalOnlyWhenItHasSeveral) {
+    const std::vector<LoadedFileCase> cases = {
+        {"air", Medium::Air, "Air", 4, 1, 4},
+        {"air named in capitals", Medium::Air, "AIR", 2, 1, 2},
+        {"air without chemicals", Medium::Air, "Air", 0, 1, 1},
+        {"groundwater, single species", Medium::Groundwater, "Groundwater", 1, 0, 1},
+        {"groundwater, multiple species", Medium::GroundwaterMultipleSpecies, "Groundwater", 5, 1,
+         5},
+        {"multiple species, count below one", Medium::GroundwaterMultipleSpecies, "Groundwater", -1,
+         1, 1},
+        {"surface water near field", Medium::SurfaceNearField, "Surface Water", 1, 0, 1},
+        {"surface water sediment", Medium::SurfaceSediment, "Surface Water", 1, 0, 1},
+    };
+    for (const LoadedFileCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppState state = stateWithAnAnalysis();
+        state.riskInput.ModelDataUsed = false;
+        ScriptedMediumChoice choice(c.option);
+        FakeLoader loader;
+        loader.modelName = c.modelName;
+        loader.chemicalCount = c.chemicalCount;
+        FakeWindow window;
+
+        EXPECT_TRUE(NewApplication(state, choice, loader, window));
+
+        EXPECT_EQ(window.shown, 1);
+        EXPECT_EQ(state.modelData.CurrentChemical, c.currentChemical);
+        EXPECT_EQ(state.MCCurrentChemical, 1);
+        EXPECT_EQ(state.MCChemicalCount, c.mcChemicalCount);
+        EXPECT_TRUE(state.riskInput.ModelDataUsed);
+        EXPECT_EQ(state.riskInput.XInterval, "");
+        EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+        EXPECT_FALSE(state.RiskFileOpened);
+    }
+}
+
+TEST(OpenApplication, ShowsTheAnalysisOnlyWhenARiskFileWasRead) {
+    for (const bool reads : {true, false}) {
+        SCOPED_TRACE(reads ? "file read" : "nothing read");
+        AppState state;
+        state.AnalysisState = Analysis::Calculated;
+        FakeOpener opener;
+        opener.reads = reads;
+        FakeWindow window;
+
+        EXPECT_EQ(OpenApplication(state, opener, window), reads);
+
+        EXPECT_EQ(window.shown, reads ? 1 : 0);
+        EXPECT_EQ(state.AnalysisState, reads ? Analysis::Saved : Analysis::Calculated);
+        EXPECT_EQ(state.RiskFileOpened, reads);
+    }
+}
+
+} // namespace
+} // namespace torval

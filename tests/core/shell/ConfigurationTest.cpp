@@ -1,0 +1,311 @@
+#include "shell/Configuration.h"
+
+#include "shell/DesktopEnvironment.h"
+#include "shell/Platform.h"
+#include "shell/RunTimeError.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::RecordingPrompter;
+using testing::ScratchDirectory;
+
+std::string bytesOf(const std::string& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every setting different, with the blanks, "=" and mixed case that a writer or reader could
+// lose.
+AppSettings distinctSettings() {
+    AppSettings s;
+    s.TextEditorPath = "/usr/bin/Gedit";
+    s.TempDataPath = "/home/ann/Torval Temp";
+    s.AirDataPath = "C:\\PLUMEX\\Air Data";
+    s.GroundwaterDataPath = "/data/grndwatr=2";
+    s.SurfaceDataPath = "/data/surface";
+    s.PlantDataPath = "/data/plant";
+    s.RiskDataPath = "/data/SampleDat";
+    s.GraphProgramPath = "/opt/torval/charton/charton";
+    return s;
+}
+
+TEST(Configuration, WriterProducesExactlyTheFifteenLinesEndedByCarriageReturnLineFeed) {
+    const ScratchDirectory dir("config");
+    RecordingPrompter prompter;
+
+    ASSERT_TRUE(WriteConfiguration(prompter, dir.path("torval.ini"), distinctSettings()));
+
+    EXPECT_EQ(bytesOf(dir.path("torval.ini")), "[General]\r\n"
+                                               "TextEditor=/usr/bin/Gedit\r\n"
+                                               "TemporaryDataPath=/home/ann/Torval Temp\r\n"
+                                               "[Surface Model]\r\n"
+                                               "SurfacePath=/data/surface\r\n"
+                                               "[Plant and Animal Model]\r\n"
+                                               "plantPath=/data/plant\r\n"
+                                               "[Air Model]\r\n"
+                                               "AirDataPath=C:\\PLUMEX\\Air Data\r\n"
+                                               "[Ground Water Model]\r\n"
+                                               "GroundWaterDataPath=/data/grndwatr=2\r\n"
+                                               "[Risk Model]\r\n"
+                                               "TorvalPath=/data/SampleDat\r\n"
+                                               "[Graphics]\r\n"
+                                               "Graph=/opt/torval/charton/charton\r\n");
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(prompter.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(FileExists(replacementPathFor(dir.path("torval.ini"))));
+}
+
+TEST(Configuration, ReadingBackTheWrittenFileRestoresEverySettingAndRewritesTheSameBytes) {
+    const ScratchDirectory dir("config");
+    RecordingPrompter prompter;
+    const std::string ini = dir.path("torval.ini");
+    dir.writeFile("torval.ini", "an older, longer file that the writer must replace entirely\n");
+
+    ASSERT_TRUE(WriteConfiguration(prompter, ini, distinctSettings()));
+    const std::string written = bytesOf(ini);
+    const AppSettings read = LoadConfiguration(ini);
+    ASSERT_TRUE(WriteConfiguration(prompter, ini, read));
+
+    EXPECT_EQ(read, distinctSettings());
+    EXPECT_EQ(bytesOf(ini), written);
+}
+
+struct ReadingCase {
+    std::string what;
+    std::string file;
+    AppSettings expected;
+};
+
+AppSettings with(std::string AppSettings::*setting, std::string value, AppSettings s = {}) {
+    s.*setting = std::move(value);
+    return s;
+}
+
+TEST(Configuration, ReaderFindsKeyWordsAnywhereInTheLineInTheirOrderAndTheLastLineWins) {
+    using S = AppSettings;
+    const std::string reordered = "[Graphics]\r\nGraph=/g\r\n[Risk Model]\r\nTorvalPath=/r\r\n"
+                                  "[Air Model]\r\nAirDataPath=/a\r\n[General]\r\n"
+                                  "TemporaryDataPath=/t\r\nTextEditor=/e\r\n"
+                                  "[Plant and Animal Model]\r\nplantPath=/p\r\n"
+                                  "[Ground Water Model]\r\nGroundWaterDataPath=/w\r\n"
+                                  "[Surface Model]\r\nSurfacePath=/s\r\n";
+    const AppSettings all{"/e", "/t", "/a", "/w", "/s", "/p", "/r", "/g"};
+    const std::vector<ReadingCase> cases = {
+        {"sections in another order", reordered, all},
+        {"line feeds alone end lines too",
+         "[General]\nTextEditor=/e\nTemporaryDataPath=/t\nAirDataPath=/a\n"
+         "GroundWaterDataPath=/w\nSurfacePath=/s\nplantPath=/p\nTorvalPath=/r\nGraph=/g",
+         all},
+        {"the [Graphics] line empties the graph program until Graph= sets it again",
+         "Graph=/old\r\n[Graphics]\r\n", S{}},
+        {"the [Graphics] line before Graph=", "[Graphics]\r\nGraph=/g\r\n",
+         with(&S::GraphProgramPath, "/g")},
+        {"TEXTEDITOR inside a temporary path sets the editor",
+         "TemporaryDataPath=C:\\TEXTEDITOR\\TMP\r\n",
+         with(&S::TextEditorPath, "C:\\TEXTEDITOR\\TMP")},
+        {"blanks around = are dropped", "AirDataPath   =   /data/air   \r\n",
+         with(&S::AirDataPath, "/data/air")},
+        {"a key without = empties its setting", "AirDataPath=/a\r\nAirDataPath /b\r\n", S{}},
+        {"the last line of a key wins", "TorvalPath=/first\r\nTorvalPath=/second\r\n",
+         with(&S::RiskDataPath, "/second")},
+        {"key words in any case, value case kept", "  textEDITOR = /usr/bin/Kate\r\n",
+         with(&S::TextEditorPath, "/usr/bin/Kate")},
+        {"the value runs from the first =", "GroundWaterDataPath=/w=2\r\n",
+         with(&S::GroundwaterDataPath, "/w=2")},
+        {"an existing file with only [General] and the editor gets no defaults",
+         "[General]\r\nTextEditor=/usr/bin/vi\r\n", with(&S::TextEditorPath, "/usr/bin/vi")},
+        {"lines without key words are ignored", "; notes\r\n\r\n[Surface Model]\r\nPLUMEX\r\n",
+         S{}},
+        {"binary bytes around an entry",
+         std::string("\0\x01\xff\r\x7f", 5) + "\nGraph=/g\n" + std::string(3, '\0'),
+         with(&S::GraphProgramPath, "/g")},
+    };
+    const ScratchDirectory dir("config");
+    for (const ReadingCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.writeFile("torval.ini", c.file);
+        EXPECT_EQ(LoadConfiguration(dir.path("torval.ini")), c.expected);
+    }
+}
+
+TEST(Configuration, AFileBeyondTheSizeLimitKeepsItsWholeEarlyLinesAndRaises62) {
+    const ScratchDirectory dir("config");
+    std::string file = "TextEditor=/e\r\n";
+    const std::string straddling = "AirDataPath=/cut-by-the-limit\r\n";
+    file += std::string(MaxConfigurationBytes - file.size() - straddling.size() / 2, 'x') + "\n";
+    file += straddling + "Graph=/beyond\r\n";
+    dir.writeFile("torval.ini", file);
+
+    AppSettings settings;
+    try {
+        readConfigurationInto(dir.path("torval.ini"), settings);
+        ADD_FAILURE() << "an oversized file was read without complaint";
+    } catch (const RunTimeError& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::InputPastEndOfFile);
+    }
+    EXPECT_EQ(settings, with(&AppSettings::TextEditorPath, "/e"));
+}
+
+TEST(Configuration, AFileOfExactlyTheSizeLimitIsReadWhole) {
+    const ScratchDirectory dir("config");
+    const std::string last = "Graph=/g";
+    std::string file = "TextEditor=/e\r\n";
+    file += std::string(MaxConfigurationBytes - file.size() - last.size() - 1, 'x') + "\n" + last;
+    ASSERT_EQ(file.size(), MaxConfigurationBytes);
+    dir.writeFile("torval.ini", file);
+
+    const AppSettings read = LoadConfiguration(dir.path("torval.ini"));
+
+    EXPECT_EQ(read.TextEditorPath, "/e");
+    EXPECT_EQ(read.GraphProgramPath, "/g");
+}
+
+TEST(Configuration, AFileThatCannotBeOpenedRaises53) {
+    const ScratchDirectory dir("config");
+    try {
+        LoadConfiguration(dir.path("missing.ini"));
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const RunTimeError& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::FileNotFound);
+    }
+}
+
+// A sink over the real temporary file that takes only the first `limit` bytes, as a disk that
+// fills up does; or, with failOnClose, takes everything and fails to flush.
+class FillingSink : public ByteSink {
+public:
+    FillingSink(std::unique_ptr<ByteSink> file, std::size_t limit, bool failOnClose)
+        : file_(std::move(file)), left_(limit), failOnClose_(failOnClose) {}
+
+    bool write(std::string_view bytes) override {
+        const std::size_t taken = std::min(bytes.size(), left_);
+        left_ -= taken;
+        return file_->write(bytes.substr(0, taken)) && taken == bytes.size();
+    }
+    bool close() override { return file_->close() && !failOnClose_; }
+
+private:
+    std::unique_ptr<ByteSink> file_;
+    std::size_t left_;
+    bool failOnClose_;
+};
+
+SinkOpener fillingAfter(std::size_t limit, bool failOnClose = false) {
+    return [=](const std::string& path) -> std::unique_ptr<ByteSink> {
+        return std::make_unique<FillingSink>(openFileSink(path), limit, failOnClose);
+    };
+}
+
+struct FailedWriteCase {
+    std::string what;
+    SinkOpener opener;
+};
+
+TEST(Configuration, AFailedWriteLeavesThePreviousFileByteIdenticalAndReportsDiskFull) {
+    const std::size_t fullSize = configurationText(distinctSettings()).size();
+    const std::vector<FailedWriteCase> cases = {
+        {"no byte fits", fillingAfter(0)},
+        {"one byte fits", fillingAfter(1)},
+        {"half of the file fits", fillingAfter(fullSize / 2)},
+        {"all but the last byte fit", fillingAfter(fullSize - 1)},
+        {"every byte fits but the flush fails", fillingAfter(fullSize, true)},
+    };
+    const ScratchDirectory dir("config");
+    const std::string ini = dir.path("torval.ini");
+    const std::string previous = "[General]\r\nTextEditor=/previous\r\n";
+    for (const FailedWriteCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.writeFile("torval.ini", previous);
+        RecordingPrompter prompter;
+
+        EXPECT_FALSE(WriteConfiguration(prompter, ini, distinctSettings(), c.opener));
+
+        EXPECT_EQ(bytesOf(ini), previous);
+        EXPECT_FALSE(FileExists(replacementPathFor(ini)));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].title, "Save Emission's File Error");
+        EXPECT_EQ(prompter.messages[0].text,
+                  "No space left on the device.\r\r" + upperCase(ini) +
+                      " cannot be saved. Please make sure there is enough free space on the disk "
+                      "before saving this file.");
+        EXPECT_FALSE(prompter.isBusy());
+    }
+}
+
+TEST(Configuration, AWriteThatCannotStartReportsItsCodeAndCreatesNothing) {
+    const ScratchDirectory dir("config");
+    dir.makeDirectory("torval.ini");
+    struct Case {
+        std::string what;
+        std::string path;
+        std::string title;
+    };
+    const std::vector<Case> cases = {
+        {"the directory is missing", dir.path("gone/torval.ini"), "Disk Not ready"},
+        {"the target is a directory", dir.path("torval.ini"), "Improper File Name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingPrompter prompter;
+        EXPECT_FALSE(WriteConfiguration(prompter, c.path, distinctSettings()));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].title, c.title);
+        EXPECT_FALSE(FileExists(replacementPathFor(c.path)));
+    }
+    EXPECT_TRUE(DirectoryExists(dir.path("torval.ini")));
+}
+
+TEST(Configuration, DefaultsLieUnderTheApplicationDirectoryWithTheirCaseKept) {
+    const std::string s(1, nativeSeparator());
+    const std::string app = s + "opt" + s + "Torval";
+
+    const AppSettings defaults =
+        DefaultSettings(app, s + "cache" + s + "TempData", s + "usr" + s + "bin" + s + "kate");
+
+    EXPECT_EQ(defaults.TextEditorPath, s + "usr" + s + "bin" + s + "kate");
+    EXPECT_EQ(defaults.TempDataPath, s + "cache" + s + "TempData");
+    EXPECT_EQ(defaults.AirDataPath, app + s + "PLUMEXData" + s + "air");
+    EXPECT_EQ(defaults.GroundwaterDataPath, app + s + "PLUMEXData" + s + "grndwatr");
+    EXPECT_EQ(defaults.PlantDataPath, app + s + "PLUMEXData" + s + "plant");
+    EXPECT_EQ(defaults.SurfaceDataPath, app + s + "PLUMEXData" + s + "surface");
+    EXPECT_EQ(defaults.RiskDataPath, app + s + "SampleDat");
+    EXPECT_EQ(defaults.GraphProgramPath, app + s + "charton" + s + executableName("charton"));
+}
+
+TEST(Configuration, DefaultsAreTakenOnlyWhenNoFileExists) {
+    const ScratchDirectory dir("config");
+    const AppSettings defaults = with(&AppSettings::GraphProgramPath, "/default/charton");
+    int defaultsBuilt = 0;
+    const auto buildDefaults = [&] {
+        ++defaultsBuilt;
+        return defaults;
+    };
+    RecordingPrompter prompter;
+
+    const StartupConfiguration absent =
+        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
+    dir.writeFile("torval.ini", "[General]\r\n");
+    const StartupConfiguration present =
+        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
+
+    EXPECT_EQ(absent,
+              (StartupConfiguration{dir.path("torval.ini"), defaults, "/default/charton "}));
+    EXPECT_EQ(present, (StartupConfiguration{dir.path("torval.ini"), AppSettings{}, " "}));
+    EXPECT_EQ(defaultsBuilt, 1);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(bytesOf(dir.path("torval.ini")), "[General]\r\n");
+}
+
+} // namespace
+} // namespace torval

@@ -1,0 +1,146 @@
+#include "shell/DesktopEnvironment.h"
+
+#include "shell/Platform.h"
+#include "support/ScratchDirectory.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::ScratchDirectory;
+
+struct UserDirectoriesCase {
+    std::string what;
+    std::map<std::string, std::string> environment;
+    UserDirectories expected;
+};
+
+TEST(DesktopEnvironment, UserDirectoriesFollowTheXdgVariablesThenHomeThenWindowsOnes) {
+    const std::string s(1, nativeSeparator());
+    const std::vector<UserDirectoriesCase> cases = {
+        {"both XDG variables",
+         {{"XDG_CONFIG_HOME", "/x/config"}, {"XDG_CACHE_HOME", "/x/cache"}, {"HOME", "/h"}},
+         {s + "x" + s + "config", s + "x" + s + "cache"}},
+        {"HOME alone", {{"HOME", "/h"}}, {s + "h" + s + ".config", s + "h" + s + ".cache"}},
+        {"relative and empty XDG values are skipped",
+         {{"XDG_CONFIG_HOME", "x/config"}, {"XDG_CACHE_HOME", ""}, {"HOME", "/h"}},
+         {s + "h" + s + ".config", s + "h" + s + ".cache"}},
+        {"a relative HOME is skipped too", {{"HOME", "h"}}, {"", ""}},
+        {"the Windows variables after HOME",
+         {{"APPDATA", "/roaming"}, {"LOCALAPPDATA", "/local"}},
+         {s + "roaming", s + "local"}},
+        {"nothing set", {}, {"", ""}},
+    };
+    for (const UserDirectoriesCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto lookup = [&](const char* name) -> std::optional<std::string> {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? std::nullopt
+                                                : std::optional<std::string>(found->second);
+        };
+        EXPECT_EQ(userDirectoriesFrom(lookup), c.expected);
+    }
+}
+
+TEST(DesktopEnvironment, AWritableDirectoryIsProbedWithoutLeavingAnythingBehind) {
+    const ScratchDirectory dir("desktop");
+    dir.writeFile("plain.txt", "x");
+
+    EXPECT_TRUE(isWritableDirectory(dir.path()));
+    EXPECT_FALSE(isWritableDirectory(dir.path("missing")));
+    EXPECT_FALSE(isWritableDirectory(""));
+    EXPECT_FALSE(isWritableDirectory(dir.path("plain.txt")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+struct EditorCase {
+    std::string what;
+    std::set<std::string> existing;
+    std::string expected;
+};
+
+TEST(DesktopEnvironment, TheFirstEditorInOrderOfPreferenceWinsWhereverItIs) {
+    const std::string s(1, nativeSeparator());
+    const std::vector<EditorCase> cases = {
+        {"preference decides before the directory order",
+         {s + "usr" + s + "bin" + s + "gedit", s + "first" + s + "kate"},
+         s + "usr" + s + "bin" + s + "gedit"},
+        {"directory order decides for one editor",
+         {s + "first" + s + "kate", s + "usr" + s + "bin" + s + "kate"},
+         s + "first" + s + "kate"},
+        {"no editor anywhere", {}, "fallback"},
+    };
+    for (const EditorCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const EditorSearch search{{"gedit", "kate"},
+                                  {"/first", "/usr/bin/"},
+                                  "fallback",
+                                  [&](const std::string& path) { return c.existing.count(path); }};
+        EXPECT_EQ(findTextEditor(search), c.expected);
+    }
+}
+
+TEST(DesktopEnvironment, SearchPathDirectoriesDropEmptyEntries) {
+#ifdef _WIN32
+    const std::string path = "C:\\a;;C:\\b;";
+    const std::vector<std::string> expected = {"C:\\a", "C:\\b"};
+#else
+    const std::string path = "/a::/b:";
+    const std::vector<std::string> expected = {"/a", "/b"};
+#endif
+    EXPECT_EQ(searchPathDirectories(path), expected);
+    EXPECT_TRUE(searchPathDirectories("").empty());
+}
+
+#ifndef _WIN32
+// Replaces PATH for one test and puts it back.
+class PathVariable {
+public:
+    explicit PathVariable(const std::string& value) {
+        if (const char* old = std::getenv("PATH")) {
+            saved_ = old;
+        }
+        ::setenv("PATH", value.c_str(), 1);
+    }
+    ~PathVariable() {
+        if (saved_) {
+            ::setenv("PATH", saved_->c_str(), 1);
+        } else {
+            ::unsetenv("PATH");
+        }
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+TEST(DesktopEnvironment, TheDefaultEditorIsSearchedOnPathAndInTheProgramDirectory) {
+    const ScratchDirectory dir("desktop");
+    dir.makeDirectory("path");
+    dir.makeDirectory("programs");
+    const PathVariable path(dir.path("path"));
+
+    EXPECT_EQ(defaultTextEditor(dir.path("programs")), "xdg-open");
+    dir.writeFile("programs/xdg-open", "");
+    EXPECT_EQ(defaultTextEditor(dir.path("programs")), dir.path("programs/xdg-open"));
+    dir.writeFile("programs/mousepad", "");
+    EXPECT_EQ(defaultTextEditor(dir.path("programs")), dir.path("programs/mousepad"));
+    dir.writeFile("path/mousepad", "");
+    EXPECT_EQ(defaultTextEditor(dir.path("programs")), dir.path("path/mousepad"));
+    dir.writeFile("programs/kate", "");
+    EXPECT_EQ(defaultTextEditor(dir.path("programs")), dir.path("programs/kate"));
+}
+#endif
+
+} // namespace
+} // namespace torval

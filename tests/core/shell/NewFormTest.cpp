@@ -1,0 +1,86 @@
+#include "shell/NewForm.h"
+
+#include "AppState.h"
+#include "shell/RunTimeError.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+struct ConfirmCase {
+    int option;
+    std::string modelName;
+    std::int16_t chemicalCount; // MCChemicalCount afterwards, from 5 before
+};
+
+TEST(NewForm, OkSetsTheMediumItsModelNameAndTheNextPreselection) {
+    const std::vector<ConfirmCase> cases = {
+        {0, "Input", 1},
+        {1, "Air", 5},
+        {2, "Groundwater", 5},
+        {3, "Surface Water - Near Field", 5},
+        {4, "Surface Water - Far Field", 5},
+        {5, "Surface Water - Sediment", 5},
+        {6, "Groundwater", 5},
+    };
+    for (const ConfirmCase& c : cases) {
+        SCOPED_TRACE("option " + std::to_string(c.option));
+        AppState state;
+        state.MCChemicalCount = 5;
+        NewForm form(state);
+        form.selectOption(c.option);
+        form.ok();
+
+        EXPECT_EQ(state.MediumCode, c.option);
+        EXPECT_EQ(state.modelData.ModelName, c.modelName);
+        EXPECT_EQ(state.MCChemicalCount, c.chemicalCount);
+        EXPECT_EQ(state.LastMediumOption, c.option);
+        EXPECT_EQ(NewForm(state).selectedOption(), c.option);
+    }
+}
+
+TEST(NewForm, OpeningPreselectsTheLastConfirmedMediumAndCancelForgetsNothing) {
+    AppState state;
+    state.modelData.ModelName = "Surface Water";
+
+    NewForm first(state);
+    EXPECT_EQ(first.selectedOption(), Medium::Groundwater);
+    first.selectOption(Medium::Air);
+    first.ok();
+
+    NewForm second(state);
+    EXPECT_EQ(second.selectedOption(), Medium::Air);
+    second.selectOption(Medium::SurfaceFarField);
+    second.cancel();
+
+    EXPECT_EQ(state.MediumCode, Medium::None);
+    EXPECT_EQ(state.modelData.ModelName, "Air");
+    EXPECT_EQ(state.LastMediumOption, Medium::Air);
+    EXPECT_EQ(NewForm(state).selectedOption(), Medium::Air);
+}
+
+TEST(NewForm, AlwaysSelectsAnExistingOption) {
+    for (const std::int16_t remembered : {std::int16_t{-1}, std::int16_t{7}, std::int16_t{300}}) {
+        SCOPED_TRACE("remembered " + std::to_string(remembered));
+        AppState state;
+        state.LastMediumOption = remembered;
+        NewForm form(state);
+        EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
+
+        for (const int wrong : {-1, 7}) {
+            try {
+                form.selectOption(wrong);
+                ADD_FAILURE() << "option " << wrong << " was accepted";
+            } catch (const RunTimeError& failure) {
+                EXPECT_EQ(failure.code(), ErrorCode::SubscriptOutOfRange);
+            }
+        }
+        EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
+    }
+}
+
+} // namespace
+} // namespace torval

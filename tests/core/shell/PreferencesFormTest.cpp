@@ -1,0 +1,422 @@
+#include "shell/PreferencesForm.h"
+
+#include "shell/Configuration.h"
+#include "shell/DesktopEnvironment.h"
+#include "shell/DirectoryForm.h"
+#include "shell/Platform.h"
+#include "shell/RunTimeError.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
+#include "support/ScriptedFileDialogs.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::RecordingPrompter;
+using testing::ScratchDirectory;
+using testing::ScriptedFileDialogs;
+using Setting = std::string AppSettings::*;
+
+const std::string Sep(1, nativeSeparator());
+
+// An application directory of its own with an editor, some existing data directories and a
+// temporary directory that does not exist.
+class PreferencesFormTest : public ::testing::Test {
+protected:
+    PreferencesFormTest() {
+        for (const char* d : {"bin", "SampleDat", "data/air", "data/grndwatr", "data/surface"}) {
+            dir.makeDirectory(d);
+        }
+        dir.writeFile("bin/Editor", "");
+        state.AppPath = dir.path();
+        state.IniFilePath = dir.path("torval.ini");
+        AppSettings& s = state.AppSettings;
+        s.TextEditorPath = dir.path("bin") + Sep + "Editor";
+        s.RiskDataPath = dir.path("SampleDat");
+        s.TempDataPath = dir.path("Missing") + Sep + "Temp";
+        s.AirDataPath = dir.path("data") + Sep + "air";
+        s.GroundwaterDataPath = dir.path("data") + Sep + "grndwatr";
+        s.SurfaceDataPath = dir.path("data") + Sep + "surface";
+        s.PlantDataPath = dir.path("data") + Sep + "plant";
+        s.GraphProgramPath = graphProgramPath(dir.path(), GraphVersion::New);
+    }
+
+    PreferencesForm open(bool upperCasePaths = false) {
+        PreferencesEnvironment environment;
+        environment.freeSpaceKB = [this](std::string_view directory) {
+            asked.emplace_back(directory);
+            if (!freeKB) {
+                throw RunTimeError(ErrorCode::DiskNotReady);
+            }
+            return *freeKB;
+        };
+        environment.upperCasePaths = upperCasePaths;
+        return PreferencesForm(state, prompter, dialogs, environment);
+    }
+
+    ScratchDirectory dir{"preferences"};
+    AppState state;
+    RecordingPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    std::optional<double> freeKB = 2048.0;
+    std::vector<std::string> asked;
+};
+
+struct FieldCase {
+    int index;
+    std::string label;
+    std::string status;
+    Setting setting;
+};
+
+const std::vector<FieldCase>& fieldCases() {
+    using S = AppSettings;
+    static const std::vector<FieldCase> cases = {
+        {0, " Text Editor:", "Status: change text editor", &S::TextEditorPath},
+        {1, " TORVAL Data Directory:", "Status: change TORVAL data directory", &S::RiskDataPath},
+        {2, " Temporary Directory:", "Status: change Temporary directory", &S::TempDataPath},
+        {3, "Ground Water Model:", "Status: change groundwater data directory",
+         &S::GroundwaterDataPath},
+        {4, "Air Model:", "Status: change air data directory", &S::AirDataPath},
+        {5, "Surface Model :", "Status: change surface water directory", &S::SurfaceDataPath},
+        {6, "Plant and Animal Model:", "Status: change plant and animal data directory",
+         &S::PlantDataPath},
+    };
+    return cases;
+}
+
+TEST_F(PreferencesFormTest, EachFieldShowsItsSettingLabelAndStatusText) {
+    for (const bool upper : {false, true}) {
+        PreferencesForm form = open(upper);
+        for (const FieldCase& c : fieldCases()) {
+            SCOPED_TRACE("field " + std::to_string(c.index) + (upper ? " upper-cased" : ""));
+            const std::string& setting = state.AppSettings.*c.setting;
+            EXPECT_EQ(PreferencesForm::fieldLabel(c.index), c.label);
+            EXPECT_EQ(form.fieldText(c.index), upper ? upperCase(setting) : setting);
+            form.pointerOverField(c.index);
+            EXPECT_EQ(form.statusText(), c.status);
+            form.pointerOverBackground();
+            EXPECT_EQ(form.statusText(), "Status: ready");
+            form.pointerOverBrowseButton(c.index);
+            EXPECT_EQ(form.statusText(), c.status);
+        }
+        EXPECT_EQ(form.iniFileText(), upper ? upperCase(state.IniFilePath) : state.IniFilePath);
+    }
+    PreferencesForm form = open();
+    form.pointerOverSaveButton();
+    EXPECT_EQ(form.statusText(), "Status: save changes to Preference");
+    EXPECT_THROW(form.fieldText(7), RunTimeError);
+    EXPECT_THROW(PreferencesForm::fieldLabel(-1), RunTimeError);
+}
+
+struct FreeSpaceCase {
+    std::optional<double> kilobytes;
+    std::string shown;
+};
+
+TEST_F(PreferencesFormTest, FreeSpaceOfTheApplicationDirectoryIsShownInThousands) {
+    const std::vector<FreeSpaceCase> cases = {
+        {0.0, " KBs"},        {0.4, " KBs"},         {0.5, "1 KBs"},
+        {999.5, "1,000 KBs"}, {2048.0, "2,048 KBs"}, {1234567.4, "1,234,567 KBs"},
+        {std::nullopt, ""},
+    };
+    for (const FreeSpaceCase& c : cases) {
+        SCOPED_TRACE(c.kilobytes ? std::to_string(*c.kilobytes) : "no answer");
+        freeKB = c.kilobytes;
+        asked.clear();
+        EXPECT_EQ(open().freeSpaceText(), c.shown);
+        EXPECT_EQ(asked, std::vector<std::string>{state.AppPath});
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+struct TypingCase {
+    std::string what;
+    std::string typed;
+    bool changed;
+};
+
+TEST_F(PreferencesFormTest, LeavingAFieldWhoseTrimmedTextChangedSetsTheChangedFlag) {
+    const std::string air = state.AppSettings.AirDataPath;
+    const std::vector<TypingCase> cases = {
+        {"nothing typed", air, false},
+        {"only blanks added", "  " + air + "   ", false},
+        {"another path", "/somewhere/else", true},
+        {"emptied", "", true},
+    };
+    for (const TypingCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        PreferencesForm form = open();
+        form.enterField(4);
+        form.setFieldText(4, c.typed);
+        form.leaveField(4);
+        EXPECT_EQ(form.changed(), c.changed);
+        EXPECT_EQ(state.AppSettings.AirDataPath, air);
+    }
+}
+
+struct BrowseCase {
+    int command;
+    int field;
+    Setting setting;
+    std::string fileType;
+};
+
+std::string entry(const std::string& label, std::size_t blanks, const std::string& patterns) {
+    return label + std::string(blanks, ' ') + ":" + patterns;
+}
+
+const std::vector<BrowseCase>& browseCases() {
+    using S = AppSettings;
+    static const std::vector<BrowseCase> cases = {
+        {1, 1, &S::RiskDataPath, entry("Risk Files", 52, "*.tvl")},
+        {2, 2, &S::TempDataPath, entry("Temporary Files", 52, "*.air;*.gnd;*.sur")},
+        {3, 4, &S::AirDataPath, entry("Air Files", 58, "*.frm;*.tbx;*.cwh;*.jry;*.box;*.gas")},
+        {4, 3, &S::GroundwaterDataPath,
+         entry("Ground Water Files", 49, "*.one;*.two;*.tri;*.var;*.jur")},
+        {5, 5, &S::SurfaceDataPath,
+         entry("Surface Files", 56, "*.spd;*.bpd;*.mpd;*.rvr;*.est;*.lak;*.oce;*.riv;*.etr;*.lke")},
+        {6, 6, &S::PlantDataPath, entry("Plant Files", 56, "*.pnt")},
+    };
+    return cases;
+}
+
+TEST_F(PreferencesFormTest, ADirectoryBrowseStoresTheChosenDirectoryAtOnce) {
+    const std::string allFiles = entry("All Files", 49, "*.*");
+    for (const BrowseCase& c : browseCases()) {
+        SCOPED_TRACE("browse " + std::to_string(c.command));
+        const std::string before = state.AppSettings.*c.setting;
+        const std::string chosen = "/chosen/" + std::to_string(c.command);
+        PreferencesForm form = open();
+        dialogs.directoryChoices.clear();
+        dialogs.answers = {"  " + chosen + " "};
+
+        form.browseDirectory(c.command);
+
+        ASSERT_EQ(dialogs.directoryChoices.size(), 1u);
+        const DirectoryChoice& asked = dialogs.directoryChoices[0];
+        EXPECT_EQ(asked.fileTypes, (std::vector<std::string>{c.fileType, allFiles}));
+        EXPECT_EQ(asked.initialDirectory, DirectoryExists(before) ? before : "");
+        EXPECT_EQ(state.AppSettings.*c.setting, chosen);
+        EXPECT_EQ(state.SelectedDirectory, chosen);
+        EXPECT_EQ(form.fieldText(c.field), chosen);
+        EXPECT_FALSE(form.changed());
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(FileExists(state.IniFilePath));
+}
+
+TEST_F(PreferencesFormTest, ACancelledDirectoryBrowseChangesNothing) {
+    const AppSettings before = state.AppSettings;
+    PreferencesForm form = open();
+    form.setFieldText(1, "/typed");
+    dialogs.answers = {std::nullopt};
+
+    form.browseDirectory(1);
+
+    EXPECT_EQ(state.SelectedDirectory, "Cancel Button is Clicked");
+    EXPECT_EQ(state.AppSettings, before);
+    EXPECT_EQ(form.fieldText(1), "/typed");
+    EXPECT_THROW(form.browseDirectory(7), RunTimeError);
+}
+
+struct CommandCase {
+    std::string what;
+    std::function<void(PreferencesForm&)> run;
+    std::optional<std::string> fileTypePrefix; // nullopt: the editor's file dialog, "": none
+};
+
+TEST_F(PreferencesFormTest, ButtonsAndMenuItemsReachTheBrowseOfTheirSetting) {
+    using M = PreferencesMenu;
+    const auto button = [](int field) {
+        return [=](PreferencesForm& f) { f.browseForField(field); };
+    };
+    const auto menu = [](M m, int index) {
+        return [=](PreferencesForm& f) { f.chooseMenuItem(m, index); };
+    };
+    const std::vector<CommandCase> cases = {
+        {"editor button", button(0), std::nullopt},
+        {"button of field 3", button(3), "Ground Water Files "},
+        {"button of field 4", button(4), "Air Files "},
+        {"button of field 6", button(6), "Plant Files "},
+        {"Edit > Text Editor", menu(M::Edit, 10), std::nullopt},
+        {"Edit > Risk Data Directory", menu(M::Edit, 20), "Risk Files "},
+        {"Edit > Temporary Directory", menu(M::Edit, 30), "Temporary Files "},
+        {"Edit > PLUMEX Data Directory", menu(M::Edit, 40), ""},
+        {"PLUMEX > Air Model", menu(M::PlumexData, 10), "Air Files "},
+        {"PLUMEX > Ground Water Model", menu(M::PlumexData, 20), "Ground Water Files "},
+        {"PLUMEX > Surface Model", menu(M::PlumexData, 30), "Surface Files "},
+        {"PLUMEX > Plant and Animal Model is inactive", menu(M::PlumexData, 40), ""},
+    };
+    for (const CommandCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        PreferencesForm form = open();
+        dialogs = ScriptedFileDialogs();
+        dialogs.answers = {std::nullopt};
+        c.run(form);
+        if (!c.fileTypePrefix) {
+            ASSERT_EQ(dialogs.openChoices.size(), 1u);
+            EXPECT_EQ(dialogs.openChoices[0].title, "Select Default Editor");
+        } else if (c.fileTypePrefix->empty()) {
+            EXPECT_EQ(dialogs.dialogCount(), 0u);
+        } else {
+            ASSERT_EQ(dialogs.directoryChoices.size(), 1u);
+            EXPECT_EQ(dialogs.directoryChoices[0].fileTypes[0].rfind(*c.fileTypePrefix, 0), 0u);
+        }
+    }
+}
+
+TEST_F(PreferencesFormTest, TheEditorDialogStartsAtTheCurrentEditorWhenItExists) {
+    const std::vector<FileFilter> filters = {{"Text Editor (*.exe)", "*.exe"},
+                                             {"All Files (*.*)", "*.*"}};
+    const int filterIndex = executableName("").empty() ? 2 : 1;
+    PreferencesForm form = open();
+    dialogs.answers = {std::nullopt, std::nullopt};
+
+    form.browseTextEditor();
+    state.AppSettings.TextEditorPath = dir.path("bin") + Sep + "Gone";
+    form.browseTextEditor();
+
+    ASSERT_EQ(dialogs.openChoices.size(), 2u);
+    EXPECT_EQ(dialogs.openChoices[0], (FileChoice{"Select Default Editor", filters, filterIndex,
+                                                  dir.path("bin"), "Editor"}));
+    EXPECT_EQ(dialogs.openChoices[1],
+              (FileChoice{"Select Default Editor", filters, filterIndex, "", ""}));
+}
+
+struct EditorPickCase {
+    std::string what;
+    std::optional<std::string> picked;
+    bool upperCasePaths;
+    std::string expected; // "" keeps the editor as it was
+};
+
+TEST_F(PreferencesFormTest, OnlyAnExistingFileBecomesTheEditor) {
+    dir.writeFile("bin/Kate", "");
+    const std::string kate = dir.path("bin") + Sep + "Kate";
+    const std::vector<EditorPickCase> cases = {
+        {"cancelled", std::nullopt, false, ""},
+        {"an empty name", "  ", false, ""},
+        {"a file that does not exist", dir.path("bin") + Sep + "Nothing", false, ""},
+        {"a directory", dir.path("bin"), false, ""},
+        {"an existing file keeps its case", " " + kate + " ", false, kate},
+        {"upper-cased where case does not matter", kate, true, upperCase(kate)},
+    };
+    const std::string original = state.AppSettings.TextEditorPath;
+    for (const EditorPickCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        state.AppSettings.TextEditorPath = original;
+        PreferencesForm form = open(c.upperCasePaths);
+        dialogs.answers = {c.picked};
+        form.browseTextEditor();
+        const std::string expected = c.expected.empty() ? original : c.expected;
+        EXPECT_EQ(state.AppSettings.TextEditorPath, expected);
+        EXPECT_EQ(form.fieldText(0), c.upperCasePaths ? upperCase(expected) : expected);
+        EXPECT_FALSE(form.changed());
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PreferencesFormTest, SaveAppliesTheTrimmedFieldsAndTheGraphChoiceAndWritesTheFile) {
+    state.AppSettings.GraphProgramPath = "/elsewhere/" + upperCase(executableName("charton1"));
+    PreferencesForm form = open();
+    EXPECT_EQ(form.graphVersion(), GraphVersion::Original);
+    form.enterField(4);
+    form.setFieldText(4, "   /typed/air  ");
+    form.leaveField(4);
+
+    ASSERT_TRUE(form.save());
+
+    const std::string original = graphProgramPath(state.AppPath, GraphVersion::Original);
+    EXPECT_EQ(original, dir.path("charton") + Sep + executableName("charton1"));
+    EXPECT_EQ(state.AppSettings.AirDataPath, "/typed/air");
+    EXPECT_EQ(state.AppSettings.GraphProgramPath, original);
+    EXPECT_EQ(state.GraphCommand, original + " ");
+    EXPECT_EQ(LoadConfiguration(state.IniFilePath), state.AppSettings);
+    EXPECT_FALSE(form.changed());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PreferencesFormTest, AFailedSaveIsReportedAndKeepsTheChangedFlag) {
+    state.IniFilePath = dir.path("gone") + Sep + "torval.ini";
+    PreferencesForm form = open();
+    form.enterField(2);
+    form.setFieldText(2, "/tmp/else");
+    form.leaveField(2);
+
+    EXPECT_FALSE(form.save());
+
+    EXPECT_TRUE(form.changed());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "Disk Not ready");
+    EXPECT_FALSE(FileExists(state.IniFilePath));
+}
+
+struct CloseCase {
+    std::string what;
+    bool typed;
+    std::optional<MessageAnswer> answer;
+    bool closes;
+    bool written;
+};
+
+TEST_F(PreferencesFormTest, ClosingAsksAboutUnsavedTypingOnly) {
+    const Message question{"Path settings have been changed.\r\rDo you want to save changes?",
+                           "Save changes", MessageIcon::Question, MessageButtons::YesNoCancel,
+                           MessageAnswer::Yes};
+    const std::vector<CloseCase> cases = {
+        {"nothing typed", false, std::nullopt, true, false},
+        {"Yes saves and stays open", true, MessageAnswer::Yes, false, true},
+        {"No closes without saving", true, MessageAnswer::No, true, false},
+        {"Cancel closes without saving", true, MessageAnswer::Cancel, true, false},
+    };
+    for (const CloseCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(state.IniFilePath);
+        prompter = RecordingPrompter();
+        PreferencesForm form = open();
+        if (c.typed) {
+            form.enterField(5);
+            form.setFieldText(5, "/typed/" + c.what);
+            form.leaveField(5);
+            prompter.answers = {*c.answer};
+        }
+
+        EXPECT_EQ(form.requestClose(), c.closes);
+
+        EXPECT_EQ(prompter.messages,
+                  c.typed ? std::vector<Message>{question} : std::vector<Message>{});
+        EXPECT_EQ(FileExists(state.IniFilePath), c.written);
+        EXPECT_FALSE(prompter.isBusy());
+        if (!c.closes) {
+            EXPECT_TRUE(form.requestClose());
+            EXPECT_EQ(prompter.messages.size(), 1u);
+        }
+    }
+}
+
+TEST_F(PreferencesFormTest, ABrowsedDirectoryOutlivesClosingWithoutSaving) {
+    PreferencesForm form = open();
+    dialogs.answers = {"/browsed/air"};
+    form.browseDirectory(3);
+    form.enterField(1);
+    form.setFieldText(1, "/typed/risk");
+    form.leaveField(1);
+    prompter.answers = {MessageAnswer::No};
+
+    EXPECT_TRUE(form.requestClose());
+
+    EXPECT_EQ(state.AppSettings.AirDataPath, "/browsed/air");
+    EXPECT_EQ(state.AppSettings.RiskDataPath, dir.path("SampleDat"));
+    EXPECT_FALSE(FileExists(state.IniFilePath));
+}
+
+} // namespace
+} // namespace torval

@@ -1,0 +1,135 @@
+#include "shell/StartUp.h"
+
+#include "AppState.h"
+#include "shell/Configuration.h"
+#include "shell/Disclaimer.h"
+#include "shell/Platform.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end = text.find('\r'); end != std::string::npos; end = text.find('\r', from)) {
+        lines.push_back(text.substr(from, end - from));
+        from = end + 1;
+    }
+    lines.push_back(text.substr(from));
+    return lines;
+}
+
+void expectDisclaimer(const Message& shown) {
+    EXPECT_EQ(shown.title, "Disclaimer");
+    EXPECT_EQ(shown.icon, MessageIcon::None);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    const std::vector<std::string> lines = linesOf(shown.text);
+    EXPECT_EQ(lines.size(), 11u);
+    for (const std::string& line : lines) {
+        EXPECT_FALSE(trimBlanks(line).empty()) << "an empty line in the disclaimer";
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+    }
+}
+
+// A state as a previous session could have left it, so that start-up has to set every value.
+AppState usedState() {
+    AppState state;
+    state.AnalysisState = Analysis::Saved;
+    state.LastMediumOption = Medium::Air;
+    state.GraphCommand = "old ";
+    state.AppSettings.AirDataPath = "/old/air";
+    return state;
+}
+
+struct ProgramDirectoryCase {
+    std::string given; // as the system reports the program's directory
+    std::string system;
+};
+
+TEST(StartUp, DerivesEveryPathWithExactlyOneSeparator) {
+    const testing::ScratchDirectory program("startup");
+    const std::string s(1, nativeSeparator());
+    const std::vector<ProgramDirectoryCase> cases = {
+        {program.path(), "/usr/bin"},
+        {program.path() + s, "/usr/bin/"},
+        {program.path() + "/", "/usr/bin//"},
+    };
+    for (const ProgramDirectoryCase& c : cases) {
+        SCOPED_TRACE("program \"" + c.given + "\", system \"" + c.system + "\"");
+        AppState state = usedState();
+        testing::RecordingPrompter prompter;
+        StartUp(state, prompter, c.given, c.system);
+
+        EXPECT_EQ(state.AppPath, program.path());
+        EXPECT_EQ(state.StartDirectory, program.path());
+        EXPECT_EQ(state.IniFilePath, program.path() + s + "torval.ini");
+        EXPECT_EQ(state.WindowsDirectory, s + "usr" + s + "bin" + s);
+        EXPECT_EQ(state.AppSettings.TempDataPath, program.path() + s + "TempData");
+    }
+}
+
+TEST(StartUp, WithoutAConfigurationFileTakesTheDefaultsAndWritesNothing) {
+    const testing::ScratchDirectory program("startup");
+    AppState state = usedState();
+    testing::RecordingPrompter prompter;
+
+    StartUp(state, prompter, program.path(), systemProgramDirectory());
+
+    EXPECT_EQ(state.AppSettings, DefaultSettings(state.AppPath, joinPath(state.AppPath, "TempData"),
+                                                 state.AppSettings.TextEditorPath));
+    EXPECT_FALSE(state.AppSettings.GraphProgramPath.empty());
+    EXPECT_EQ(state.GraphCommand, state.AppSettings.GraphProgramPath + " ");
+    EXPECT_FALSE(FileExists(state.IniFilePath));
+    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+    EXPECT_EQ(state.LastMediumOption, Medium::Groundwater);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    expectDisclaimer(prompter.messages.front());
+}
+
+TEST(StartUp, AnExistingConfigurationGetsNoDefaults) {
+    const testing::ScratchDirectory program("startup");
+    program.writeFile("torval.ini", "[General]\r\nTextEditor=/usr/bin/Vi\r\n");
+    AppState state = usedState();
+    testing::RecordingPrompter prompter;
+
+    StartUp(state, prompter, program.path(), "/usr/bin");
+
+    AppSettings editorOnly;
+    editorOnly.TextEditorPath = "/usr/bin/Vi";
+    EXPECT_EQ(state.AppSettings, editorOnly);
+    EXPECT_EQ(state.GraphCommand, " ");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    expectDisclaimer(prompter.messages.front());
+}
+
+TEST(StartUp, AConfigurationThatFailsToReadIsReportedBeforeTheDisclaimer) {
+    const testing::ScratchDirectory program("startup");
+    const std::string filler = std::string(100, 'x') + "\r\n";
+    std::string oversized = "[General]\r\nTextEditor=/usr/bin/Vi\r\n";
+    while (oversized.size() <= MaxConfigurationBytes) {
+        oversized += filler;
+    }
+    program.writeFile("torval.ini", oversized);
+    AppState state = usedState();
+    testing::RecordingPrompter prompter;
+
+    StartUp(state, prompter, program.path(), "/usr/bin");
+
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text.rfind(upperCase(state.IniFilePath), 0), 0u)
+        << prompter.messages[0].text;
+    expectDisclaimer(prompter.messages[1]);
+    EXPECT_EQ(state.AppSettings.TextEditorPath, "/usr/bin/Vi");
+    EXPECT_EQ(state.GraphCommand, " ");
+    EXPECT_EQ(state.LastMediumOption, Medium::Groundwater);
+}
+
+} // namespace
+} // namespace torval
