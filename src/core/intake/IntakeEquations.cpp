@@ -60,23 +60,34 @@ std::string resolvedParameter(const AppState& state, const std::string& text,
 
 // --- The equations ------------------------------------------------------------------------
 
+double numberOf(const std::string& text) {
+    return toDouble(text);
+}
+
+double numberOf(const EvaluationNumber& number) {
+    return number.number();
+}
+
 // Reads the parameters of one set as numbers, each at the moment the equation needs it: the
-// order of the reads decides which failure a bad input raises first.
+// order of the reads decides which failure a bad input raises first. The set holds texts in the
+// working copy of ResolveEvaluationInput and numbers in a ResolvedEvaluation; the equations are
+// the same for both.
+template <typename Set>
 class Factors {
 public:
-    Factors(const PathwayParameters& set, std::size_t count) : set_(set), count_(count) {}
+    Factors(const Set& set, std::size_t count) : set_(set), count_(count) {}
 
     double operator()(std::size_t position) const {
         if (position >= set_.size()) {
             throw RunTimeError(ErrorCode::SubscriptOutOfRange);
         }
-        return toDouble(set_[position]);
+        return numberOf(set_[position]);
     }
 
     std::size_t count() const { return count_; }
 
 private:
-    const PathwayParameters& set_;
+    const Set& set_;
     std::size_t count_;
 };
 
@@ -86,14 +97,16 @@ struct LeadingPair {
 };
 
 // Every equation reads its second parameter before its first.
-LeadingPair leadingPair(const Factors& p) {
+template <typename P>
+LeadingPair leadingPair(const P& p) {
     const double second = p(1);
     const double first = p(0);
     return {first, second};
 }
 
 // Multiplies the parameters at positions from..to in turn.
-double timesFactors(double product, const Factors& p, std::size_t from, std::size_t to) {
+template <typename P>
+double timesFactors(double product, const P& p, std::size_t from, std::size_t to) {
     for (std::size_t position = from; position <= to; ++position) {
         product = checkedMultiply(product, p(position));
     }
@@ -101,14 +114,16 @@ double timesFactors(double product, const Factors& p, std::size_t from, std::siz
 }
 
 // Divides by Wb x Tavg, the last two parameters of every set; Tavg is read before Wb.
-double perBodyWeightAndTime(double numerator, const Factors& p) {
+template <typename P>
+double perBodyWeightAndTime(double numerator, const P& p) {
     const double averageTime = p(p.count() - 1);
     const double bodyWeight = p(p.count() - 2);
     return checkedDivide(numerator, checkedMultiply(bodyWeight, averageTime));
 }
 
 // Ri x C x Fe x Dt / (Wb x Tavg)
-double drinkingWaterIntake(double c, const Factors& p) {
+template <typename P>
+double drinkingWaterIntake(double c, const P& p) {
     const auto [ri, fe] = leadingPair(p);
     double intake = checkedMultiply(checkedMultiply(ri, c), fe);
     intake = timesFactors(intake, p, 2, 2);
@@ -116,7 +131,8 @@ double drinkingWaterIntake(double c, const Factors& p) {
 }
 
 // P1 x C x P2 x P3 x P4 / (P5 x P6): swimming, inhalation, fish, vegetables, meat and dairy.
-double sixParameterIntake(double c, const Factors& p) {
+template <typename P>
+double sixParameterIntake(double c, const P& p) {
     const auto [first, second] = leadingPair(p);
     double intake = checkedMultiply(checkedMultiply(first, c), second);
     intake = timesFactors(intake, p, 2, 3);
@@ -124,7 +140,8 @@ double sixParameterIntake(double c, const Factors& p) {
 }
 
 // As x C x Rd x Te x Fe x Dt x 0.0001 / (Wb x Tavg)
-double dermalWaterIntake(double c, const Factors& p) {
+template <typename P>
+double dermalWaterIntake(double c, const P& p) {
     const auto [as, rd] = leadingPair(p);
     double intake = checkedMultiply(checkedMultiply(as, c), rd);
     intake = timesFactors(intake, p, 2, 4);
@@ -133,7 +150,8 @@ double dermalWaterIntake(double c, const Factors& p) {
 }
 
 // Ri x C x 0.000001 x Fi x Fe x Dt / (Wb x Tavg): the product Ri x C is scaled.
-double soilIngestionIntake(double c, const Factors& p) {
+template <typename P>
+double soilIngestionIntake(double c, const P& p) {
     const auto [ri, fi] = leadingPair(p);
     double intake = checkedMultiply(checkedMultiply(ri, c), 0.000001);
     intake = checkedMultiply(intake, fi);
@@ -143,7 +161,8 @@ double soilIngestionIntake(double c, const Factors& p) {
 
 // As x (C x 0.000001) x Ra x ABS x Fe x Dt / (Wb x Tavg): the concentration is scaled before
 // it meets As.
-double soilDermalIntake(double c, const Factors& p) {
+template <typename P>
+double soilDermalIntake(double c, const P& p) {
     const auto [as, ra] = leadingPair(p);
     const double scaledConcentration = checkedMultiply(c, 0.000001);
     double intake = checkedMultiply(checkedMultiply(as, scaledConcentration), ra);
@@ -151,13 +170,26 @@ double soilDermalIntake(double c, const Factors& p) {
     return perBodyWeightAndTime(intake, p);
 }
 
-using Equation = double (*)(double, const Factors&);
+template <typename P>
+using Equation = double (*)(double, const P&);
 
-constexpr Equation Equations[PathwayCount] = {
-    drinkingWaterIntake, sixParameterIntake, dermalWaterIntake,
-    soilIngestionIntake, soilDermalIntake,   sixParameterIntake,
-    sixParameterIntake,  sixParameterIntake, sixParameterIntake,
+template <typename P>
+constexpr Equation<P> Equations[PathwayCount] = {
+    drinkingWaterIntake<P>, sixParameterIntake<P>, dermalWaterIntake<P>,
+    soilIngestionIntake<P>, soilDermalIntake<P>,   sixParameterIntake<P>,
+    sixParameterIntake<P>,  sixParameterIntake<P>, sixParameterIntake<P>,
 };
+
+// The concentration is read before any parameter.
+template <typename Number, typename Set>
+double intakeOf(std::int16_t intakeType, const Number& concentration, const Set& set) {
+    if (!isPathwayCode(intakeType)) {
+        return 0.0;
+    }
+    const double c = numberOf(concentration);
+    const Factors<Set> parameters(set, pathwayInfo(intakeType).parameters.size());
+    return Equations<Factors<Set>>[intakeType](c, parameters);
+}
 
 } // namespace
 
@@ -185,10 +217,11 @@ double ComputeIntake(const RiskInput& work) {
     if (!isPathwayCode(work.IntakeType)) {
         return 0.0;
     }
-    const double concentration = toDouble(work.Concentration);
-    const Factors parameters(parameterSet(work, work.IntakeType),
-                             pathwayInfo(work.IntakeType).parameters.size());
-    return Equations[work.IntakeType](concentration, parameters);
+    return intakeOf(work.IntakeType, work.Concentration, parameterSet(work, work.IntakeType));
+}
+
+double ComputeIntake(const ResolvedEvaluation& work) {
+    return intakeOf(work.IntakeType, work.Concentration, work.Parameters);
 }
 
 } // namespace torval

@@ -6,6 +6,7 @@
 // run-time errors they raise.
 
 #include "AppState.h"
+#include "intake/ResolvedEvaluation.h"
 #include "intake/RiskInput.h"
 
 #include <cstdint>
@@ -29,5 +30,9 @@ void ResolveEvaluationInput(const AppState& state, const RiskInput& source, Risk
 // second parameter, the first, each further factor as it is multiplied, Tavg, Wb), 6 for an
 // overflow, 11 for a zero Wb x Tavg and 5 for an invalid operation.
 double ComputeIntake(const RiskInput& work);
+
+// The same equation on a working copy held as numbers (see EvaluationPlan): the same result to
+// the last bit and the same failure for the same input.
+double ComputeIntake(const ResolvedEvaluation& work);
 
 } // namespace torval

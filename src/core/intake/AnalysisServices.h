@@ -1,0 +1,130 @@
+#pragma once
+// What the analysis window reaches beyond itself: the dialogs and windows it opens, the risk
+// data files, the results viewers, the printer and the help. AnalysisForm decides when each is
+// called and guards every call with the checks and messages that belong to the window; the
+// program (or a test) supplies the implementations.
+//
+// A service left null is one this program does not offer (the command-line program has no
+// printer, a benchmark no dialogs): the command still runs its guards and then stops where the
+// service would have been called.
+
+#include "AppState.h"
+#include "shell/ApplicationFlows.h"
+#include "shell/EventPump.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torval {
+
+// One entry the Monte Carlo window reads or assigns: its row, its label trimmed and its text.
+struct AnalysisEntry {
+    int row = 0;
+    std::string label;
+    std::string text;
+
+    bool operator==(const AnalysisEntry&) const = default;
+};
+
+class MonteCarloWindow {
+public:
+    virtual ~MonteCarloWindow() = default;
+
+    // A new pathway, concentration choice, analysis or file makes the generated values
+    // meaningless: the saved row counts of the Monte Carlo tables go back to 0 so that a run
+    // must be generated again.
+    virtual void forgetSavedRows(AppState& state) = 0;
+
+    // Restores the saved tables for the analysis and shows the window modally. `parameters`
+    // lists the selected concentration entry, then each visible parameter entry in row order;
+    // `calculationKind` is the lower-cased caption of the "Monte Carlo" panel.
+    virtual void show(AppState& state, const std::vector<AnalysisEntry>& parameters,
+                      std::string_view calculationKind) = 0;
+
+    // Writes the statistic or the reference the user chose for each variant into the entries
+    // it names by label (the three concentrations, then the visible parameters).
+    virtual void applySelection(AppState& state, std::vector<AnalysisEntry>& entries) = 0;
+};
+
+class ChemicalChooser {
+public:
+    virtual ~ChemicalChooser() = default;
+    // Shows the chemical selection modally; true when the user confirmed another chemical,
+    // which is then current in the data set.
+    virtual bool chooseChemical(AppState& state) = 0;
+};
+
+enum class SaveCommand { Save, SaveAs };
+
+class RiskFileStore {
+public:
+    virtual ~RiskFileStore() = default;
+    // The risk data file (*.tvl) the user picks to open; nullopt when none was chosen.
+    virtual std::optional<std::string> chooseFileToOpen(AppState& state) = 0;
+    // Reads the analysis in the file into the state; false when it could not be read.
+    virtual bool read(AppState& state, std::string_view path) = 0;
+    // Saves the analysis (asking for a name on Save As or when it has none yet); false when
+    // nothing was saved.
+    virtual bool save(AppState& state, SaveCommand command) = 0;
+};
+
+class ResultsViewer {
+public:
+    virtual ~ResultsViewer() = default;
+    // Writes the results file and opens it: "Chartix" in the plotting utility, "Numbers" in
+    // the text editor.
+    virtual void viewResults(AppState& state, std::string_view viewerChoice) = 0;
+};
+
+class ReportPrinter {
+public:
+    virtual ~ReportPrinter() = default;
+    virtual void printerSetup() = 0;
+    virtual void printResultsReport(AppState& state) = 0;
+};
+
+// A request to the help engine, in the commands it has always been called with.
+struct HelpRequest {
+    static constexpr int Contents = 15;          // the contents tab
+    static constexpr int PartialKey = 261;       // the keyword index, searched with `key`
+    static constexpr int Context = 1;            // the topic of `context`
+    static constexpr int MonteCarloTopic = 5000; // the Monte Carlo simulation topic
+
+    int command = Contents;
+    std::string key;
+    int context = 0;
+
+    bool operator==(const HelpRequest&) const = default;
+};
+
+class HelpDesk {
+public:
+    virtual ~HelpDesk() = default;
+    virtual void showHelp(const HelpRequest& request) = 0;
+    virtual void showTechnicalSupport() = 0;
+    virtual void showAbout() = 0;
+};
+
+class WindowCloser {
+public:
+    virtual ~WindowCloser() = default;
+    // Unloads the analysis window and returns to the main window.
+    virtual void closeAnalysisWindow() = 0;
+};
+
+struct AnalysisServices {
+    NewApplicationDialog* newApplication = nullptr;
+    DataFileLoader* dataFiles = nullptr;
+    ChemicalChooser* chemicals = nullptr;
+    MonteCarloWindow* monteCarlo = nullptr;
+    RiskFileStore* riskFiles = nullptr;
+    ResultsViewer* viewer = nullptr;
+    ReportPrinter* printer = nullptr;
+    HelpDesk* help = nullptr;
+    WindowCloser* window = nullptr;
+    EventPump* events = nullptr;
+};
+
+} // namespace torval

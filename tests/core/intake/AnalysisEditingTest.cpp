@@ -1,0 +1,257 @@
+#include "core/intake/AnalysisFormFixture.h"
+
+namespace torval::testing {
+namespace {
+
+using AnalysisEditingTest = AnalysisFormTest;
+
+TEST_F(AnalysisEditingTest, OnlyARealChangeOfAnEntryMarksTheInputChanged) {
+    struct Case {
+        const char* name;
+        int row;
+        std::string before;
+        std::string typed;
+        bool riskFileOpened;
+        std::int16_t analysisState;
+    };
+    const std::vector<Case> cases = {
+        {"blanks around an interval", 6, "0:10", " 0:10  ", false, Analysis::Calculated},
+        {"another case", 12, "1e-3", "1E-3", false, Analysis::Calculated},
+        {"another value", 12, "1", "2", false, Analysis::Changed},
+        {"a parameter", 17, "70", "16", false, Analysis::Changed},
+        {"while a risk file is being shown", 12, "1", "2", true, Analysis::Calculated},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        fillGroundwaterXY(state);
+        state.riskInput.XInterval = c.row == 6 ? c.before : "";
+        state.riskInput.SpecifiedConc = c.row == 12 ? c.before : "";
+        state.riskInput.DrinkingWater[3] = c.row == 17 ? c.before : "";
+        state.AnalysisState = Analysis::Calculated;
+        openWindow();
+        state.RiskFileOpened = c.riskFileOpened;
+
+        form->focusEntry(c.row);
+        EXPECT_TRUE(form->row(c.row).highlighted);
+        form->editEntry(c.row, c.typed);
+        form->focusElsewhere();
+
+        EXPECT_FALSE(form->row(c.row).highlighted);
+        EXPECT_EQ(state.AnalysisState, c.analysisState);
+        EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::View).enabled,
+                  c.analysisState != Analysis::Changed);
+    }
+}
+
+TEST_F(AnalysisEditingTest, DisplayRowsPassTheFocusToTheFirstInterval) {
+    fillGroundwaterXY(state);
+    openWindow();
+    form->focusEntry(3);
+    EXPECT_EQ(form->controls().focusedRow, 6);
+    EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
+
+    reset();
+    openInputMode(); // no interval row to go to
+    form->focusEntry(12);
+    form->focusEntry(0);
+    EXPECT_EQ(form->controls().focusedRow, AnalysisRows::NoFocus);
+    EXPECT_EQ(form->controls().tabPage, AnalysisPages::Intake);
+    EXPECT_FALSE(form->row(12).highlighted);
+}
+
+TEST_F(AnalysisEditingTest, AnEntryHoldingAReferenceCannotBeTypedInto) {
+    openInputMode();
+    type(14, "2");
+    form->editEntry(15, reference("365", 1));
+    form->focusEntry(15);
+    EXPECT_EQ(form->controls().focusedRow, 16) << "the focus moves on";
+    EXPECT_TRUE(form->row(15).red());
+
+    form->editEntry(15, "365");
+    EXPECT_EQ(text(15), reference("365", 1));
+
+    form->clickEntry(15);
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].text, "Monte Carlo value is assigned, you cannot change it.");
+    EXPECT_EQ(prompter.messages[0].title, "Warning");
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(form->controls().focusedRow, 16);
+
+    form->clickEntry(14);
+    EXPECT_EQ(prompter.messages.size(), 1U) << "an ordinary entry says nothing";
+
+    form->editEntry(14, "Monte Carlo|2:1"); // turning into a reference while focused
+    EXPECT_EQ(form->controls().focusedRow, 16);
+}
+
+TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
+    struct Case {
+        const char* name;
+        std::string x;
+        std::string y;
+        std::string title; // "" when no message
+        std::string text;
+        int focusedRow;
+        std::string average;
+    };
+    const std::string outsideX = "X interval inputed is outside of PLUMEX Data range\r\r"
+                                 "Please input proper values for X interval.";
+    const std::string outsideY = "Y interval inputed is outside of PLUMEX Data range\r\r"
+                                 "Please input proper values for Y interval.";
+    const std::vector<Case> cases = {
+        {"the whole grid", "0:20", "0:5", "", "", AnalysisRows::NoFocus, "102.5"},
+        {"the ends of the axes are inside", "20:20", "5:5", "", "", AnalysisRows::NoFocus, "205"},
+        {"part of X", "0:10", "0:5", "", "", AnalysisRows::NoFocus, "52.5"},
+        {"max above the largest X", "0:20.000001", "0:5", "Improper Value", outsideX, 6, "102.5"},
+        {"min below the smallest X", "-0.1:20", "0:5", "Improper Value", outsideX, 6, "102.5"},
+        {"max above the largest Y", "0:20", "0:6", "Improper Value", outsideY, 7, "102.5"},
+        {"blanks only", "0:20", "  ", "Empty Data", "Please input the interval values first.", 7,
+         "102.5"},
+        {"one interval still missing: nothing checked", "-5:50", "", "", "", AnalysisRows::NoFocus,
+         "102.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        fillGroundwaterXY(state);
+        openWindow();
+        form->focusEntry(7);
+        form->editEntry(7, c.y);
+        form->focusEntry(6);
+        form->editEntry(6, c.x);
+        form->focusElsewhere();
+
+        if (c.title.empty()) {
+            EXPECT_TRUE(prompter.messages.empty());
+        } else {
+            ASSERT_EQ(prompter.messages.size(), 1U);
+            EXPECT_EQ(prompter.messages[0].title, c.title);
+            EXPECT_EQ(prompter.messages[0].text, c.text);
+            EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
+            EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
+        }
+        EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
+        EXPECT_EQ(text(10), c.average);
+        EXPECT_EQ(text(11), "205") << "the maximum is not recomputed";
+    }
+}
+
+TEST_F(AnalysisEditingTest, TheTimeIntervalHasItsOwnMessage) {
+    state.riskInput.ModelDataUsed = true;
+    ModelDataSet& data = state.modelData;
+    data.DataType = 6;
+    data.NumT = 2;
+    data.TValues.redim({0, 2});
+    data.TValues.at(1) = 10;
+    data.TValues.at(2) = 20;
+    data.ConcentrationGrid.redim({0, 2});
+    openWindow();
+    type(9, "10:25");
+
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].text, "Time interval inputed is outside of PLUMEX Data "
+                                         "range\r\rPlease input proper values for time interval.");
+    EXPECT_EQ(form->controls().focusedRow, 9);
+}
+
+TEST_F(AnalysisEditingTest, NewIntervalsDiscardAMonteCarloAverage) {
+    struct Case {
+        const char* name;
+        std::int16_t dataType;
+        int option;
+        std::string y;
+        bool reset;
+        std::string average;
+    };
+    const std::vector<Case> cases = {
+        {"a varied average", 7, 0, "", true, "102.5"},
+        // The reset comes first: the new average would hide the reference it replaces.
+        {"a varied average, then recomputed", 7, 0, "0:5", true, "52.5"},
+        {"the maximum is used", 7, 1, "", false, reference("102.5", 1)},
+        {"the file's own Monte Carlo values", 0, 0, "", false, reference("102.5", 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        fillGroundwaterXY(state);
+        openWindow();
+        form->selectConcentration(c.option);
+        state.modelData.DataType = c.dataType; // as far as the rule is concerned
+        form->editEntry(10, reference("102.5", 1));
+        form->editEntry(7, c.y);
+        state.MonteCarloCount = 21;
+        const int forgottenBefore = services.forgotten;
+
+        type(6, "0:10");
+
+        EXPECT_EQ(state.MonteCarloCount, c.reset ? 0 : 21);
+        EXPECT_EQ(services.forgotten - forgottenBefore, c.reset ? 1 : 0);
+        EXPECT_EQ(text(10), c.average);
+    }
+}
+
+TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
+    struct Case {
+        const char* name;
+        bool riskFileOpened;
+        std::int16_t analysisState;
+    };
+    const std::vector<Case> cases = {
+        {"an analysis being worked on", false, Analysis::Changed},
+        {"a risk file still being shown", true, Analysis::Calculated},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        openInputMode();
+        form->selectConcentration(2);
+        form->editEntry(12, reference("1.5", 1));
+        form->editEntry(14, reference("2", 2));
+        form->SetKindLabel();
+        state.MonteCarloCount = 101;
+        state.riskInput.ResultText = "Monte Carlo";
+        state.ResultCount = 101;
+        state.AnalysisState = Analysis::Calculated;
+        form->RefreshResultsMenu();
+        state.RiskFileOpened = c.riskFileOpened;
+
+        form->selectPathway(5);
+
+        EXPECT_EQ(state.riskInput.IntakeType, 5);
+        EXPECT_EQ(form->row(20).caption, "  Inhalation of Vapor-Phase Chemical or Particulates:");
+        EXPECT_EQ(state.MonteCarloCount, 0);
+        EXPECT_EQ(services.forgotten, 2); // the concentration option, then the pathway
+        EXPECT_EQ(text(12), "1.5");
+        EXPECT_EQ(text(14), "2");
+        EXPECT_EQ(form->controls().kindLabel, "Regular");
+        EXPECT_EQ(state.AnalysisState, c.analysisState);
+        EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
+                  c.riskFileOpened);
+    }
+}
+
+TEST_F(AnalysisEditingTest, TheClickedConcentrationOptionIsTheCheckedOne) {
+    openInputMode();
+    state.AnalysisState = Analysis::Calculated;
+    state.MonteCarloCount = 11;
+    form->selectConcentration(2);
+
+    EXPECT_EQ(form->controls().concentrationOption, 2);
+    EXPECT_EQ(form->controls().concentrationPictures,
+              (std::array<OptionPicture, 3>{OptionPicture::Unchecked, OptionPicture::Unchecked,
+                                            OptionPicture::Checked}));
+    EXPECT_EQ(state.MonteCarloCount, 0);
+    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+    EXPECT_EQ(optionPicturePath("/opt/torval", OptionPicture::Checked),
+              "/opt/torval/bitmap/check.bmp");
+    EXPECT_EQ(optionPicturePath("/opt/torval/", OptionPicture::Unchecked),
+              "/opt/torval/bitmap/uncheck.bmp");
+
+    state.MonteCarloCount = 11;
+    form->selectConcentration(2); // already chosen
+    EXPECT_EQ(state.MonteCarloCount, 11);
+}
+
+} // namespace
+} // namespace torval::testing
