@@ -2,6 +2,7 @@
 //
 //   torval-cli intake --pathway N --conc TEXT PARAM...
 //   torval-cli pathways [--conc TEXT]
+//   torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]
 //
 // Parameters are taken as texts exactly as typed: an empty text, "-5" or "-.5" arrives as a
 // parameter and is converted by the intake equations, as in a calculation (the window's entry
@@ -9,6 +10,7 @@
 // with "--" is taken for an option. Exit codes: 0 success, 2 usage, 3 a run-time error
 // reported on stderr.
 
+#include "InspectCommand.h"
 #include "IntakeCommand.h"
 #include "PathwaysCommand.h"
 #include "StderrPrompter.h"
@@ -23,8 +25,10 @@ namespace {
 using torval::cli::ExitUsage;
 using torval::cli::IntakeRequest;
 
-constexpr const char* Usage = "usage: torval-cli intake --pathway N --conc TEXT PARAM...\n"
-                              "       torval-cli pathways [--conc TEXT]\n";
+constexpr const char* Usage =
+    "usage: torval-cli intake --pathway N --conc TEXT PARAM...\n"
+    "       torval-cli pathways [--conc TEXT]\n"
+    "       torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]\n";
 
 std::string expectedParameters(int pathway) {
     const torval::PathwayInfo& info = torval::pathwayInfo(pathway);
@@ -64,6 +68,17 @@ int main(int argc, char** argv) {
         "pathways", "Lists the pathways and the intake of each with its suggested values");
     pathways->add_option("--conc", exampleConcentration, "concentration in mg/l (default 1)");
 
+    torval::cli::InspectRequest inspectRequest;
+    CLI::App* inspect = app.add_subcommand(
+        "inspect", "Opens a transport-model file and prints the loaded data set as JSON");
+    inspect->add_option("FILE", inspectRequest.path, "the transport-model output file")->required();
+    inspect
+        ->add_option("--medium", inspectRequest.medium,
+                     "medium code (groundwater: 2 single, 6 multiple species)")
+        ->check(CLI::Range(0, 6));
+    inspect->add_option("--chemical", inspectRequest.chemical, "chemical to make current, from 1");
+    inspect->add_flag("--grid", inspectRequest.grid, "also print the axes and the grid");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
@@ -73,6 +88,9 @@ int main(int argc, char** argv) {
     }
 
     torval::cli::StderrPrompter prompter(std::cerr);
+    if (inspect->parsed()) {
+        return torval::cli::runInspect(inspectRequest, prompter, std::cout, std::cerr);
+    }
     if (pathways->parsed()) {
         return torval::cli::runPathways(exampleConcentration, prompter, std::cout, std::cerr);
     }

@@ -1,0 +1,276 @@
+#include "datafiles/DataFileOpening.h"
+
+#include "concentration/Normalisation.h"
+#include "concentration/UnitTexts.h"
+#include "datafiles/ModelDataSetOps.h"
+#include "shell/ErrorReport.h"
+#include "shell/NumberText.h"
+#include "shell/Platform.h"
+#include "shell/RunTimeError.h"
+#include "shell/Text.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+
+namespace torval {
+
+const std::string_view DataFileFilter =
+    "Air (*.box;*.gas;*.ind)|*.box;*.gas;*.ind|Groundwater - Single Species (*.one; *.two; "
+    "*.tri; *.var; *.u1d)|*.one;*.two;*.tri;*.var;*.u1d"
+    "|Groundwater - Multiple Species (*.mc1; *.mc2; *.mc3; *.mcu)|*.mc1; *.mc2; *.mc3; *.mcu"
+    "|Surface Water - Near Field (*.spd;*.bpd;*.mpd)|*.spd;*.bpd;*.mpd|Surface Water - Far "
+    "Field (*.rvr;*.est;*.lak;*.oce)|*.rvr;*.est;*.lak;*.oce|Surface Water - Sediment "
+    "(*.riv;*.etr;*.lke)|*.riv;*.etr;*.lke";
+
+namespace {
+
+struct ExtensionMedium {
+    std::string_view extension;
+    std::string_view medium;
+    std::int16_t mediumCode;
+};
+
+constexpr std::array<ExtensionMedium, 23> ExtensionMedia{{
+    {"box", "Air", Medium::Air},
+    {"gas", "Air", Medium::Air},
+    {"ind", "Air", Medium::Air},
+    {"one", "Groundwater", Medium::Groundwater},
+    {"two", "Groundwater", Medium::Groundwater},
+    {"tri", "Groundwater", Medium::Groundwater},
+    {"var", "Groundwater", Medium::Groundwater},
+    {"u1d", "Groundwater", Medium::Groundwater},
+    {"jur", "Groundwater", Medium::Groundwater},
+    {"mc1", "Groundwater", Medium::GroundwaterMultipleSpecies},
+    {"mc2", "Groundwater", Medium::GroundwaterMultipleSpecies},
+    {"mc3", "Groundwater", Medium::GroundwaterMultipleSpecies},
+    {"mcu", "Groundwater", Medium::GroundwaterMultipleSpecies},
+    {"spd", "Surface Water", Medium::SurfaceNearField},
+    {"bpd", "Surface Water", Medium::SurfaceNearField},
+    {"mpd", "Surface Water", Medium::SurfaceNearField},
+    {"rvr", "Surface Water", Medium::SurfaceFarField},
+    {"est", "Surface Water", Medium::SurfaceFarField},
+    {"lak", "Surface Water", Medium::SurfaceFarField},
+    {"oce", "Surface Water", Medium::SurfaceFarField},
+    {"riv", "Surface Water", Medium::SurfaceSediment},
+    {"etr", "Surface Water", Medium::SurfaceSediment},
+    {"lke", "Surface Water", Medium::SurfaceSediment},
+}};
+
+// The extension is what follows the first "." of the file's name. Only the name counts: a
+// dotted directory on the way to the file ("~/.local/share", "C:\My.Data") says nothing
+// about the file.
+const ExtensionMedium* extensionMediumOf(std::string_view path) {
+    const std::string name = FileNameOf(path);
+    const auto dot = name.find('.');
+    if (dot == std::string::npos) {
+        return nullptr;
+    }
+    const std::string extension = lowerCase(std::string_view(name).substr(dot + 1));
+    const auto found =
+        std::find_if(ExtensionMedia.begin(), ExtensionMedia.end(),
+                     [&](const ExtensionMedium& e) { return e.extension == extension; });
+    return found == ExtensionMedia.end() ? nullptr : &*found;
+}
+
+struct ModelDirectory {
+    std::string_view modelName;
+    std::string AppSettings::*directory;
+    int filterIndex;
+};
+
+constexpr std::array<ModelDirectory, 5> ModelDirectories{{
+    {"air", &AppSettings::AirDataPath, 1},
+    {"groundwater", &AppSettings::GroundwaterDataPath, 2},
+    {"surface water - near field", &AppSettings::SurfaceDataPath, 4},
+    {"surface water - far field", &AppSettings::SurfaceDataPath, 5},
+    {"surface water - sediment", &AppSettings::SurfaceDataPath, 6},
+}};
+
+constexpr int MultipleSpeciesFilterIndex = 3;
+
+// Only the first line decides whether a groundwater file is one of a later format that this
+// program cannot read; the rest of a large file is not read twice.
+std::string firstLineOf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw RunTimeError(ErrorCode::FileNotFound, path);
+    }
+    std::string line;
+    std::getline(file, line);
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+bool rejectVersionedGroundwaterFile(Prompter& prompter, const std::string& path) {
+    if (!contains(lowerCase(firstLineOf(path)), "version")) {
+        return false;
+    }
+    prompter.show({.text = path + " is not recognized datafile. Please select other datafile.",
+                   .title = "Not Recognized Datafile",
+                   .icon = MessageIcon::Critical,
+                   .buttons = MessageButtons::Ok,
+                   .defaultButton = MessageAnswer::Ok});
+    return true;
+}
+
+bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& readers,
+                  const std::string& path, const std::string& modelName) {
+    ModelDataSet& data = state.modelData;
+    if (modelName == "air") {
+        if (!readers.air(state, prompter, path)) {
+            return false;
+        }
+        data.DataFileName = path;
+    } else if (modelName == "groundwater") {
+        if (rejectVersionedGroundwaterFile(prompter, path) ||
+            !readers.groundwater(state, prompter, path)) {
+            return false;
+        }
+        data.DataFileName = path;
+        data.CurrentChemical = 1;
+        if (state.MediumCode == Medium::Groundwater) {
+            data.ChemicalCount = 1;
+        }
+        if (state.MediumCode == Medium::GroundwaterMultipleSpecies) {
+            SelectSpecies(data, 1);
+        }
+    } else if (modelName == "surface water") {
+        if (!readers.surfaceWater(state, prompter, path)) {
+            return false;
+        }
+        data.DataFileName = path;
+        data.CurrentChemical = 1;
+        data.ChemicalCount = 1;
+    }
+    return true;
+}
+
+} // namespace
+
+void fillConcentrationTexts(AppState& state) {
+    const ModelDataSet& data = state.modelData;
+    RiskInput& input = state.riskInput;
+    const std::string average = FormatNumber(generalText(data.AverageConcentration));
+    input.MaximumConc = generalText(data.MaximumConcentration);
+    if (data.DataType == 0) {
+        input.AverageConc = "Monte Calor" + std::string(500, ' ') + average;
+        state.MonteCarloCount = state.ResultCount = data.McIterationCount;
+    } else {
+        input.AverageConc = average;
+        state.MonteCarloCount = state.ResultCount = 1;
+    }
+}
+
+std::string MediumOfExtension(std::string_view path) {
+    const ExtensionMedium* medium = extensionMediumOf(path);
+    return medium == nullptr ? std::string() : std::string(medium->medium);
+}
+
+std::int16_t MediumCodeOfExtension(std::string_view path) {
+    const ExtensionMedium* medium = extensionMediumOf(path);
+    return medium == nullptr ? Medium::None : medium->mediumCode;
+}
+
+DataFileDialogPreset dataFileDialogPreset(const AppState& state, std::string_view modelName) {
+    const std::string name = lowerCase(modelName);
+    for (const ModelDirectory& entry : ModelDirectories) {
+        if (entry.modelName != name) {
+            continue;
+        }
+        const std::string& directory = state.AppSettings.*entry.directory;
+        int filterIndex = entry.filterIndex;
+        if (name == "groundwater" && state.MediumCode == Medium::GroundwaterMultipleSpecies) {
+            filterIndex = MultipleSpeciesFilterIndex;
+        }
+        return {DirectoryExists(directory) ? directory : state.AppPath, filterIndex};
+    }
+    return {state.AppPath, 2};
+}
+
+std::string ShowDataFileDialog(const AppState& state, FileDialogs& dialogs, Prompter& prompter,
+                               std::string_view modelName, std::string_view title) {
+    std::string path; // known once the dialog answered, so that a report can name it
+    try {
+        const DataFileDialogPreset preset = dataFileDialogPreset(state, modelName);
+        const std::optional<std::string> answer =
+            dialogs.openFile({.title = std::string(title),
+                              .filters = fileFilters(DataFileFilter),
+                              .filterIndex = preset.filterIndex,
+                              .initialDirectory = preset.initialDirectory,
+                              .proposedName = {}});
+        if (!answer) {
+            throw RunTimeError(ErrorCode::DialogCancelled);
+        }
+        path = *answer;
+        if (contains(title, "Open") && !FileExists(path)) {
+            throw RunTimeError(ErrorCode::FileNotFound, path);
+        }
+    } catch (const std::exception& failure) {
+        // Every code that can arise here (a cancel, a missing file) abandons the dialog.
+        reportFailure(prompter, failure, path, "");
+        return std::string(NoFileChosen);
+    }
+    prompter.setBusy(false);
+    return path;
+}
+
+bool LoadDataFile(AppState& state, Prompter& prompter, const DataFileReaders& readers,
+                  const std::string& path) {
+    prompter.setBusy(true);
+    bool accepted = false;
+    try {
+        const std::string modelName = lowerCase(state.modelData.ModelName);
+        if (!readByFamily(state, prompter, readers, path, modelName)) {
+            prompter.setBusy(false);
+            return false;
+        }
+        accepted = true;
+        NormaliseDataSet(state.modelData, state.MediumCode);
+        // The normalisation scales the chemical records, not the current fields: chemical 1
+        // is copied again so that what the analysis shows is in mg/l with its own maximum and
+        // average.
+        if (modelName == "air") {
+            SelectAirChemical(state.modelData, 1);
+        } else if (modelName == "groundwater" &&
+                   state.MediumCode == Medium::GroundwaterMultipleSpecies) {
+            SelectSpecies(state.modelData, 1);
+        }
+        fillConcentrationTexts(state);
+    } catch (const std::exception& failure) {
+        reportFailure(prompter, failure, path, "");
+    }
+    prompter.setBusy(false);
+    return accepted;
+}
+
+bool OpenModelDataFile(AppState& state, FileDialogs& dialogs, Prompter& prompter,
+                       const DataFileReaders& readers) {
+    ModelDataSet& data = state.modelData;
+    bool loaded = false;
+    const std::string path =
+        ShowDataFileDialog(state, dialogs, prompter, data.ModelName, OpenDataFileTitle);
+    data.ModelName = MediumOfExtension(path);
+    if (path == NoFileChosen) {
+        state.MediumCode = Medium::None;
+        data.DataFileName.clear();
+        data.ModelName.clear();
+    } else {
+        ResetModelDataSet(data);
+        if (LoadDataFile(state, prompter, readers, path)) {
+            loaded = true;
+            data.DataFileName = path;
+            CleanUnitTexts(data);
+        } else {
+            state.MediumCode = Medium::None;
+            data.ModelName.clear();
+        }
+    }
+    state.MCChemicalCount = std::max<std::int16_t>(data.ChemicalCount, 1);
+    prompter.setBusy(false);
+    return loaded;
+}
+
+} // namespace torval

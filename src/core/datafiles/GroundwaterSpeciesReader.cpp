@@ -1,0 +1,212 @@
+#include "datafiles/GroundwaterSpeciesReader.h"
+
+#include "datafiles/GroundwaterBlocks.h"
+#include "datafiles/GroundwaterGrids.h"
+#include "shell/NumberText.h"
+#include "shell/Text.h"
+
+#include <string>
+
+namespace torval {
+
+namespace {
+
+using namespace groundwater;
+
+ChemicalDataRecord& species(ModelDataSet& data, std::int16_t index) {
+    return data.SpeciesData.at(index);
+}
+
+// A file without a "chemical number:" line has the one species of the reset data set.
+void readSpeciesCount(FreeFormatReader& reader, ModelDataSet& data) {
+    const std::string line = reader.line();
+    if (contains(lowerCase(line), "chemical number:")) {
+        data.ChemicalCount = countOfText(line);
+    }
+    const std::int16_t count = checkedCount(data.ChemicalCount);
+    // Each species has at least five lines further on (name, three parameters, source), six
+    // bytes or more, before any record is made.
+    reader.requireRoomFor(3 * static_cast<std::int64_t>(count));
+    data.ChemicalNames.redim({0, count});
+    data.SpeciesData.redim({0, count});
+}
+
+void readSpeciesNames(FreeFormatReader& reader, ModelDataSet& data) {
+    reader.skipLines(1);
+    for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
+        data.ChemicalNames.at(i) = reader.line();
+    }
+}
+
+// Three tables of one line per species (decay, retardation and yield in the models' files),
+// each behind its heading; none of it is kept.
+void skipSpeciesParameters(FreeFormatReader& reader, std::int16_t count) {
+    reader.skipLines(1);
+    reader.skipLines(count);
+    reader.skipLines(1);
+    reader.skipLines(count);
+    reader.skipLines(2);
+    reader.skipLines(count);
+    reader.skipLines(1);
+}
+
+void readSourceConcentrations(FreeFormatReader& reader, ModelDataSet& data) {
+    for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
+        species(data, i).InitialConcentration = toDouble(reader.line());
+    }
+    data.InitialConcentration = species(data, 1).InitialConcentration;
+    reader.skipLines(1);
+}
+
+// What stands between a species body's parameter lines and its result, the same in every
+// species body.
+void readSpeciesTables(FreeFormatReader& reader, ModelDataSet& data) {
+    readSpeciesCount(reader, data);
+    readSpeciesNames(reader, data);
+    skipSpeciesParameters(reader, data.ChemicalCount);
+    readSourceConcentrations(reader, data);
+}
+
+void readSpeciesMonteCarlo(FreeFormatReader& reader, ModelDataSet& data) {
+    data.DataType = 0;
+    const std::int16_t count = checkedCount(reader.countOfLine());
+    data.McIterationCount = count;
+    const auto values = static_cast<std::int16_t>(count - 1);
+    reader.requireRoomFor(valueCount({data.ChemicalCount, values}));
+    sizeSeries(data.McIterationValues, values);
+    for (std::int16_t s = 1; s <= data.ChemicalCount; ++s) {
+        ChemicalDataRecord& record = species(data, s);
+        record.DataType = 0;
+        record.McIterationCount = count;
+        sizeSeries(record.McIterationValues, values);
+        reader.skipLines(1);
+        readSeries(reader, record.McIterationValues, values);
+    }
+}
+
+void readSpeciesGrids(FreeFormatReader& reader, ModelDataSet& data, std::int16_t layout) {
+    data.DataType = layout;
+    const GridShape shape = readGridShape(reader, layout);
+    reader.requireRoomFor(valueCount({valuesPerGrid(layout, shape), data.ChemicalCount}));
+    sizeAxes(data, shape);
+    sizeGrid(data.ConcentrationGrid, layout, shape);
+    for (std::int16_t s = 1; s <= data.ChemicalCount; ++s) {
+        species(data, s).DataType = layout;
+        sizeGrid(species(data, s).ConcentrationGrid, layout, shape);
+    }
+    readGridHeading(reader, data, layout);
+    for (std::int16_t s = 1; s <= data.ChemicalCount; ++s) {
+        readGridValues(reader, data, layout, species(data, s).ConcentrationGrid, 1.0);
+    }
+}
+
+void describeSpecies(ModelDataSet& data) {
+    for (std::int16_t s = 1; s <= data.ChemicalCount; ++s) {
+        ChemicalDataRecord& record = species(data, s);
+        record.XRange = data.XRange;
+        record.YRange = data.YRange;
+        record.ZRange = data.ZRange;
+        record.TRange = data.TRange;
+        record.NumX = data.NumX;
+        record.NumY = data.NumY;
+        record.NumZ = data.NumZ;
+        record.NumT = data.NumT;
+        record.ModelResult = data.ModelResult;
+    }
+}
+
+void readSpeciesResultPart(FreeFormatReader& reader, ModelDataSet& data, std::int16_t layout) {
+    data.ModelResult = reader.textField();
+    if (data.ModelResult == MonteCarloResult) {
+        readSpeciesMonteCarlo(reader, data);
+    } else {
+        readSpeciesGrids(reader, data, layout);
+    }
+    describeSpecies(data);
+    reader.skipLines(2);
+}
+
+} // namespace
+
+void ReadSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
+    const std::string& model = data.SubModelName;
+    if (model == "One Dimensional") {
+        ReadOneDimensionalSpeciesBody(data, reader);
+    } else if (model == "Two Dimensional") {
+        ReadTwoDimensionalSpeciesBody(data, reader);
+    } else if (model == "Three Dimensional") {
+        ReadThreeDimensionalSpeciesBody(data, reader);
+    } else if (model == "Unsaturated One Dimensional") {
+        ReadUnsaturatedSpeciesBody(data, reader);
+    }
+}
+
+void ReadOneDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
+    reader.skipLines(1);
+    data.XRange = reader.valueOfLine();
+    data.TRange = reader.valueOfLine();
+    data.MCCoordX = reader.valueOfLine();
+    data.MCCoordT = reader.valueOfLine();
+    skipParameterLinesWithRetardation(reader, 6);
+    readSpeciesTables(reader, data);
+    readSpeciesResultPart(reader, data, XTLayout);
+}
+
+// Laid out as the single-species two-dimensional body, less the decay line that the species
+// tables replace.
+void ReadTwoDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
+    reader.skipLines(1);
+    data.XRange = reader.valueOfLine();
+    data.YRange = reader.valueOfLine();
+    data.TRange = reader.valueOfLine();
+    reader.skipLines(2);
+    data.MCCoordX = reader.valueOfLine();
+    data.MCCoordY = reader.valueOfLine();
+    data.MCCoordT = reader.valueOfLine();
+    skipParameterLinesWithRecharge(reader, 7);
+    reader.skipLines(2);
+    skipParameterLinesWithRetardation(reader, 1);
+    readSpeciesTables(reader, data);
+    readSpeciesResultPart(reader, data, XYTLayout);
+}
+
+// Laid out as the single-species three-dimensional body, less the decay line, plus the
+// superposition index line before the species tables.
+void ReadThreeDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
+    reader.skipLines(1);
+    data.XRange = reader.valueOfLine();
+    data.YRange = reader.valueOfLine();
+    data.ZRange = reader.valueOfLine();
+    data.TRange = reader.valueOfLine();
+    reader.skipLines(3);
+    data.MCCoordX = reader.valueOfLine();
+    data.MCCoordY = reader.valueOfLine();
+    data.MCCoordZ = reader.valueOfLine();
+    data.MCCoordT = reader.valueOfLine();
+    skipParameterLinesWithRecharge(reader, 8);
+    reader.skipLines(2);
+    skipParameterLinesWithRetardation(reader, 1);
+    reader.skipLines(1);
+    readSpeciesTables(reader, data);
+    readSpeciesResultPart(reader, data, XYZTLayout);
+}
+
+// Laid out as the single-species unsaturated body, less the decay line, plus the
+// superposition index line before the species tables.
+void ReadUnsaturatedSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
+    reader.skipLines(1);
+    data.XRange = reader.valueOfLine();
+    data.TRange = reader.valueOfLine();
+    data.MCCoordX = reader.valueOfLine();
+    data.MCCoordT = reader.valueOfLine();
+    reader.skipLines(8);
+    if (data.ContaminantName != "Dirichlet") {
+        reader.skipLines(1);
+    }
+    reader.skipLines(1);
+    reader.skipLines(1);
+    readSpeciesTables(reader, data);
+    readSpeciesResultPart(reader, data, XTLayout);
+}
+
+} // namespace torval

@@ -1,0 +1,330 @@
+#include "datafiles/AirFileReader.h"
+
+#include "core/datafiles/ReaderTestFiles.h"
+#include "datafiles/ModelDataSetOps.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::fileText;
+using testing::RecordingPrompter;
+using testing::runTimeCode;
+using testing::testDataDirectory;
+
+const std::string PerCubicMetre = std::string("/m") + '\xB3';
+
+std::filesystem::path fixture(const std::string& name) {
+    return testDataDirectory() / "air" / name;
+}
+
+ModelDataSet readFixture(const std::string& name) {
+    AppState state;
+    RecordingPrompter prompter;
+    const bool read = ReadAirDataFile(state, prompter, fixture(name).string());
+    EXPECT_TRUE(read) << name;
+    EXPECT_TRUE(prompter.messages.empty()) << name;
+    return state.modelData;
+}
+
+std::vector<double> monteCarloValues(const ChemicalDataRecord& record) {
+    std::vector<double> values;
+    for (auto i = record.McIterationValues.lower(); i <= record.McIterationValues.upper(); ++i) {
+        values.push_back(record.McIterationValues.at(i));
+    }
+    return values;
+}
+
+std::vector<double> axisValues(const BoundedArray<double, 1>& axis) {
+    std::vector<double> values;
+    for (auto i = axis.lower(); i <= axis.upper(); ++i) {
+        values.push_back(axis.at(i));
+    }
+    return values;
+}
+
+TEST(AirFileReader, BoxChemicalsShareTheResultAndKeepTheirOwnSeries) {
+    const ModelDataSet data = readFixture("two-chemicals.box");
+    EXPECT_EQ(data.SubModelName, "Box Model");
+    EXPECT_EQ(data.ChemicalCount, 2);
+    EXPECT_EQ(data.ChemicalNames.at(2), "Toluene");
+    EXPECT_EQ(data.McIterationCount, 3);
+    EXPECT_EQ(data.ConcentrationUnit, "mg" + PerCubicMetre);
+    EXPECT_EQ(data.LengthUnit, "");
+    EXPECT_EQ(data.TimeUnit, "");
+
+    const ChemicalDataRecord& constant = data.AirChemicalData.at(1);
+    EXPECT_EQ(constant.DataType, 2);
+    EXPECT_EQ(constant.ModelResult, "0.0042");
+    EXPECT_EQ(monteCarloValues(constant), (std::vector<double>{0, 0.001, 0.002, 0}));
+    EXPECT_EQ(constant.NumX, 0);
+    EXPECT_EQ(constant.NumT, 0);
+    EXPECT_EQ(constant.XRange, "");
+
+    // "MONTE CARLO" in capitals still announces the series.
+    const ChemicalDataRecord& varied = data.AirChemicalData.at(2);
+    EXPECT_EQ(varied.DataType, 0);
+    EXPECT_EQ(varied.ModelResult, "0.0042");
+    EXPECT_EQ(varied.McIterationCount, 3);
+    EXPECT_EQ(monteCarloValues(varied), (std::vector<double>{0, 0.011, 0.012, 0}));
+}
+
+TEST(AirFileReader, SelectingABoxChemicalLeavesTheGridAlone) {
+    ModelDataSet data = readFixture("two-chemicals.box");
+    data.ConcentrationGrid.redim({0, 1});
+    data.ConcentrationGrid.at(1) = 7.0;
+    SelectAirChemical(data, 1);
+    EXPECT_EQ(data.DataType, 2);
+    EXPECT_EQ(data.NumX, 0);
+    EXPECT_EQ(data.ModelResult, "0.0042");
+    EXPECT_EQ(data.ConcentrationGrid.at(1), 7.0);
+}
+
+TEST(AirFileReader, GaussianChemicalsGiveFourIndexGridsOrASeries) {
+    const ModelDataSet data = readFixture("three-chemicals.gas");
+    EXPECT_EQ(data.SubModelName, "Gaussian Model");
+    EXPECT_EQ(data.ChemicalCount, 3);
+    EXPECT_EQ(data.CurrentChemical, 1);
+    EXPECT_EQ(data.ChemicalNames.at(3), "Trichloroethylene");
+    EXPECT_EQ(data.MaxMcIterationCount, 4);
+    EXPECT_EQ(data.MaxNumX, 2);
+    EXPECT_EQ(data.MaxNumY, 1);
+    EXPECT_EQ(data.MaxNumZ, 2);
+    EXPECT_EQ(data.MaxNumT, 2);
+    EXPECT_EQ(data.ConcentrationUnit, "mg" + PerCubicMetre);
+    EXPECT_EQ(data.LengthUnit, "meters");
+    EXPECT_EQ(data.TimeUnit, "sec");
+
+    // Source type 1: the grid has a time axis. Each cell holds the digits of its indexes.
+    const ChemicalDataRecord& timeVarying = data.AirChemicalData.at(1);
+    EXPECT_EQ(timeVarying.DataType, 17);
+    EXPECT_EQ(timeVarying.XRange, "0:10:10");
+    EXPECT_EQ(timeVarying.YRange, "5:5:0");
+    EXPECT_EQ(timeVarying.ZRange, "0:2:2");
+    EXPECT_EQ(timeVarying.TRange, "0:60:60");
+    EXPECT_EQ(axisValues(timeVarying.XValues), (std::vector<double>{0, 0, 10}));
+    EXPECT_EQ(axisValues(timeVarying.YValues), (std::vector<double>{0, 5}));
+    EXPECT_EQ(axisValues(timeVarying.TValues), (std::vector<double>{0, 0, 60}));
+    ASSERT_EQ(timeVarying.ConcentrationGrid.rank(), 4u);
+    for (int x = 1; x <= 2; ++x) {
+        for (int z = 1; z <= 2; ++z) {
+            for (int t = 1; t <= 2; ++t) {
+                EXPECT_EQ(timeVarying.ConcentrationGrid.at(x, 1, z, t),
+                          1000 * x + 100 + 10 * z + t);
+            }
+        }
+    }
+
+    // A Monte Carlo wind: MaxMcIterationCount - 1 values, and the data set's count too.
+    const ChemicalDataRecord& varied = data.AirChemicalData.at(2);
+    EXPECT_EQ(varied.DataType, 0);
+    EXPECT_EQ(varied.McIterationCount, 4);
+    EXPECT_EQ(monteCarloValues(varied), (std::vector<double>{0, 0.25, 0.5, 0.75, 0}));
+    EXPECT_EQ(data.McIterationCount, 4);
+
+    // Any other source type: X-Y-Z, still with a time index.
+    const ChemicalDataRecord& steady = data.AirChemicalData.at(3);
+    EXPECT_EQ(steady.DataType, 10);
+    EXPECT_EQ(steady.ConcentrationGrid.rank(), 4u);
+    EXPECT_EQ(steady.NumT, 1);
+    EXPECT_EQ(steady.ConcentrationGrid.at(2, 1, 1, 1), 0.25);
+}
+
+TEST(AirFileReader, IndoorChemicalsGiveASingleValueOrASeries) {
+    const ModelDataSet data = readFixture("two-chemicals.ind");
+    EXPECT_EQ(data.SubModelName, "Indoor Air Model");
+    EXPECT_EQ(data.McIterationCount, 4);
+    EXPECT_EQ(data.ConcentrationUnit, "g" + PerCubicMetre);
+    EXPECT_EQ(data.LengthUnit, "meters");
+    EXPECT_EQ(data.TimeUnit, "sec");
+
+    const ChemicalDataRecord& constant = data.AirChemicalData.at(1);
+    EXPECT_EQ(constant.DataType, 2);
+    EXPECT_EQ(constant.ModelResult, "6.4E-05");
+    EXPECT_EQ(constant.NumX, 0);
+
+    const ChemicalDataRecord& varied = data.AirChemicalData.at(2);
+    EXPECT_EQ(varied.DataType, 0);
+    EXPECT_EQ(varied.ModelResult, "Monte Carlo Simulation");
+    EXPECT_EQ(varied.McIterationCount, 4);
+    EXPECT_EQ(monteCarloValues(varied), (std::vector<double>{0, 2e-5, 3e-5, 4e-5, 0}));
+}
+
+// Each case changes one thing in a valid fixture (a few need a second edit to stay
+// consistent elsewhere).
+TEST(AirFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
+    struct Edit {
+        std::string find;
+        std::string replacement;
+    };
+    struct Case {
+        std::string name;
+        std::string fixture;
+        std::string find;
+        std::string replacement;
+        int code;
+        std::vector<Edit> moreEdits = {};
+    };
+    const std::vector<Case> cases = {
+        {"version in lower case", "two-chemicals.box", "Version 2.0", "version 2.0", 62},
+        {"another version", "two-chemicals.box", "Version 2.0", "Version 2.01", 62},
+        {"unknown model", "two-chemicals.box", "Box Model\r\n", "Box model\r\n", 62},
+        {"no chemicals", "two-chemicals.box", "\r\n2\r\n", "\r\n0\r\n", 776},
+        {"a negative number of chemicals", "two-chemicals.box", "\r\n2\r\n", "\r\n-2\r\n", 62},
+        {"chemicals beyond 16 bits", "two-chemicals.box", "\r\n2\r\n", "\r\n40000\r\n", 6},
+        {"more chemicals than the file holds", "two-chemicals.box", "\r\n2\r\n", "\r\n9000\r\n",
+         62},
+        {"chemical list marker", "two-chemicals.box", "[End Model Chemicals]",
+         "[End Model Chemical]", 62},
+        {"long property block ends wrongly", "two-chemicals.box", "0.1\r\n[End Chemical]",
+         "0.1\r\n[End Chemicals]", 62},
+        {"emission marker", "two-chemicals.box", "[End --- from emission model]",
+         "[End -- from emission model]", 62},
+        {"Monte Carlo count beyond the file", "two-chemicals.box", "\r\n3\r\nBenzene",
+         "\r\n30000\r\nBenzene", 62},
+        {"negative Monte Carlo count", "two-chemicals.box", "\r\n3\r\nBenzene", "\r\n-3\r\nBenzene",
+         62},
+        {"a Monte Carlo chemical without iterations",
+         "two-chemicals.box",
+         "\r\n3\r\nBenzene",
+         "\r\n0\r\nBenzene",
+         62,
+         {{"0.001, 0.002\r\n", ""}, {"0.011\r\n0.012\r\n", ""}}},
+        {"a Monte Carlo wind without iterations",
+         "three-chemicals.gas",
+         "4, 2, 1, 2, 2",
+         "0, 2, 1, 2, 2",
+         62,
+         {{"0.25, 0.5, 0.75\r\n", ""}}},
+        {"chemical number in its marker", "three-chemicals.gas", "[Begin Chemical 2 ]",
+         "[Begin Chemical 3 ]", 62},
+        {"marker without its blank", "three-chemicals.gas", "[End Chemical 1 ]", "[End Chemical 1]",
+         62},
+        {"source type marker", "three-chemicals.gas", "[Dispersion Source Type]",
+         "[Dispersion Source type]", 62},
+        {"coordinate marker", "three-chemicals.gas", "[Coordinate information]",
+         "[Coordinate Information]", 62},
+        {"wind marker", "three-chemicals.gas", "[Wind information]", "[Wind Information]", 62},
+        {"point source marker", "three-chemicals.gas", "[Point source information]",
+         "[Point Source information]", 62},
+        {"line source marker", "three-chemicals.gas", "[Line source information]",
+         "[Line source info]", 62},
+        {"plume rise lines cut short", "three-chemicals.gas", "Average Time (min) = 60",
+         "Averaging Time (min) = 60", 62},
+        {"grid counts claim 30000 points on every axis", "three-chemicals.gas",
+         "\r\n2, 2, 1, 2\r\n", "\r\n30000, 30000, 30000, 30000\r\n", 62},
+        {"a grid count beyond 16 bits", "three-chemicals.gas", "\r\n2, 2, 1, 2\r\n",
+         "\r\n2, 2, 1, 40000\r\n", 6},
+        {"a negative grid count", "three-chemicals.gas", "\r\n2, 2, 1, 2\r\n",
+         "\r\n2, -2, 1, 2\r\n", 62},
+        {"more X points than its range gives", "three-chemicals.gas", "\r\n2, 2, 1, 2\r\n",
+         "\r\n2, 3, 1, 2\r\n", 62},
+        {"a range running backwards", "three-chemicals.gas", "0, 10, 10\r\n5, 5, 0",
+         "10, 0, 10\r\n5, 5, 0", 62},
+        {"Monte Carlo values marker", "three-chemicals.gas",
+         "[Begin Monte Carlo Result Values : 2 ]", "[Begin Monte Carlo Values : 2 ]", 62},
+        {"a fourth Monte Carlo value where the chemical ends", "three-chemicals.gas",
+         "0.25, 0.5, 0.75\r\n", "0.25, 0.5\r\n", 62},
+        {"indoor parameter marker", "two-chemicals.ind", "[End Indoor Air Parameters]",
+         "[End Indoor Parameters]", 62},
+        {"a file that ends early", "two-chemicals.ind", "[End Chemical 2 ]\r\n", "", 62},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text =
+            testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement);
+        for (const Edit& edit : c.moreEdits) {
+            text = testing::withReplaced(text, edit.find, edit.replacement);
+        }
+        FreeFormatReader reader(text);
+        ModelDataSet data;
+        EXPECT_EQ(runTimeCode([&] { ReadAirData(reader, data); }), c.code);
+    }
+}
+
+TEST(AirFileReader, ARefusedVersionStoresNothing) {
+    FreeFormatReader reader(fileText(fixture("broken-version.box")));
+    ModelDataSet data;
+    data.SubModelName = "before";
+    EXPECT_EQ(runTimeCode([&] { ReadAirData(reader, data); }), 62);
+    EXPECT_EQ(data, [] {
+        ModelDataSet untouched;
+        untouched.SubModelName = "before";
+        return untouched;
+    }());
+}
+
+TEST(AirFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
+    struct Case {
+        std::string file;
+        std::vector<Message> messages;
+    };
+    const auto improper = [](const std::string& file) {
+        const std::string shown = upperCase(fixture(file).string());
+        return Message{.text = shown + " is not in one of the recognized formats. \r\r Please "
+                                       "open another file.",
+                       .title = "Improper File Name",
+                       .icon = MessageIcon::Exclamation};
+    };
+    const std::vector<Case> cases = {
+        {"broken-version.box", {improper("broken-version.box")}},
+        {"broken-marker.gas", {improper("broken-marker.gas")}},
+        {"broken-claims.gas", {improper("broken-claims.gas")}},
+        {"broken-short-range.gas", {improper("broken-short-range.gas")}},
+        {"broken-truncated.ind", {improper("broken-truncated.ind")}},
+        {"broken-no-chemicals.ind", {}}, // 776 is reported without a message
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        AppState state;
+        RecordingPrompter prompter;
+        EXPECT_FALSE(ReadAirDataFile(state, prompter, fixture(c.file).string()));
+        EXPECT_EQ(prompter.messages, c.messages);
+        EXPECT_FALSE(prompter.isBusy());
+    }
+}
+
+TEST(AirFileReader, AMissingFileIsReportedAsNotFound) {
+    AppState state;
+    RecordingPrompter prompter;
+    EXPECT_FALSE(ReadAirDataFile(state, prompter, fixture("absent.gas").string()));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "File not found.");
+    EXPECT_FALSE(prompter.isBusy());
+}
+
+// Every file cut after any of its lines either loads or fails with a run-time code; a file
+// that loads has records every chemical of which can be made current.
+TEST(AirFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
+    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "air");
+    const auto samples = testing::filesIn(testing::sampleDirectory("air"));
+    files.insert(files.end(), samples.begin(), samples.end());
+    ASSERT_GE(samples.size(), 4u);
+    for (const auto& file : files) {
+        const std::string text = fileText(file);
+        const auto prefixes = testing::lineEndPrefixes(text);
+        for (const std::string& prefix : prefixes) {
+            SCOPED_TRACE(file.filename().string() + " cut at byte " +
+                         std::to_string(prefix.size()));
+            FreeFormatReader reader(prefix);
+            ModelDataSet data;
+            const int code = runTimeCode([&] { ReadAirData(reader, data); });
+            if (code == 0) {
+                for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
+                    EXPECT_EQ(runTimeCode([&] { SelectAirChemical(data, i); }), 0);
+                }
+            }
+            if (prefix.size() == text.size()) {
+                EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace torval

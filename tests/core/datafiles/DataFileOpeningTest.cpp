@@ -1,0 +1,220 @@
+#include "datafiles/DataFileOpening.h"
+
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
+#include "support/ScriptedFileDialogs.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::RecordingPrompter;
+using testing::ScratchDirectory;
+using testing::ScriptedFileDialogs;
+
+TEST(DataFileOpening, MediumOfExtensionIgnoresCaseAndDirectories) {
+    struct Case {
+        std::string path;
+        std::string medium;
+        std::int16_t code;
+    };
+    const std::vector<Case> cases = {
+        {"run.box", "Air", Medium::Air},
+        {"C:\\plumex\\RUN.ONE", "Groundwater", Medium::Groundwater},
+        {"/data/site.jur", "Groundwater", Medium::Groundwater},
+        {"chain.mcu", "Groundwater", Medium::GroundwaterMultipleSpecies},
+        {"river.rvr", "Surface Water", Medium::SurfaceFarField},
+        {"plume.bpd", "Surface Water", Medium::SurfaceNearField},
+        {"bed.lke", "Surface Water", Medium::SurfaceSediment},
+        {"/home/a/.local/share/torval/run.two", "Groundwater", Medium::Groundwater},
+        {"run.tar.one", "", Medium::None}, // the text after the FIRST dot is "tar.one"
+        {"run.txt", "", Medium::None},
+        {"noextension", "", Medium::None},
+        {"", "", Medium::None}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(MediumOfExtension(c.path), c.medium);
+        EXPECT_EQ(MediumCodeOfExtension(c.path), c.code);
+    }
+}
+
+TEST(DataFileOpening, DialogPresetFollowsTheModelNameAndExistingDirectories) {
+    ScratchDirectory scratch("dialogpreset");
+    scratch.makeDirectory("air");
+    scratch.makeDirectory("gw");
+    AppState state;
+    state.AppPath = scratch.path();
+    state.AppSettings.AirDataPath = scratch.path("air");
+    state.AppSettings.GroundwaterDataPath = scratch.path("gw");
+    state.AppSettings.SurfaceDataPath = scratch.path("missing");
+
+    struct Case {
+        std::string modelName;
+        std::int16_t mediumCode;
+        DataFileDialogPreset preset;
+    };
+    const std::vector<Case> cases = {
+        {"Air", Medium::Air, {scratch.path("air"), 1}},
+        {"Groundwater", Medium::Groundwater, {scratch.path("gw"), 2}},
+        {"GROUNDWATER", Medium::GroundwaterMultipleSpecies, {scratch.path("gw"), 3}},
+        {"Surface Water - Near Field", Medium::SurfaceNearField, {scratch.path(), 4}},
+        {"Surface Water - Far Field", Medium::SurfaceFarField, {scratch.path(), 5}},
+        {"Surface Water - Sediment", Medium::SurfaceSediment, {scratch.path(), 6}},
+        {"input", Medium::Input, {scratch.path(), 2}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.modelName);
+        state.MediumCode = c.mediumCode;
+        EXPECT_EQ(dataFileDialogPreset(state, c.modelName), c.preset);
+    }
+}
+
+TEST(DataFileOpening, DialogReportsMissingFilesAndCancelsSilently) {
+    ScratchDirectory scratch("datadialog");
+    scratch.writeFile("site.one", "x\r\n");
+    AppState state;
+    state.AppPath = scratch.path();
+    ScriptedFileDialogs dialogs;
+    RecordingPrompter prompter;
+    dialogs.answers = {std::nullopt, scratch.path("gone.one"), scratch.path("site.one")};
+
+    EXPECT_EQ(ShowDataFileDialog(state, dialogs, prompter, "Groundwater", OpenDataFileTitle),
+              NoFileChosen);
+    EXPECT_TRUE(prompter.messages.empty());
+
+    EXPECT_EQ(ShowDataFileDialog(state, dialogs, prompter, "Groundwater", OpenDataFileTitle),
+              NoFileChosen);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "File not found.");
+    EXPECT_NE(prompter.messages[0].text.find(upperCase(scratch.path("gone.one")) + " not found!"),
+              std::string::npos);
+
+    EXPECT_EQ(ShowDataFileDialog(state, dialogs, prompter, "Groundwater", OpenDataFileTitle),
+              scratch.path("site.one"));
+    ASSERT_EQ(dialogs.openChoices.size(), 3u);
+    const FileChoice& choice = dialogs.openChoices[2];
+    EXPECT_EQ(choice.title, "Open PLUMEX Datafile");
+    ASSERT_EQ(choice.filters.size(), 6u);
+    EXPECT_EQ(choice.filters[2].description,
+              "Groundwater - Multiple Species (*.mc1; *.mc2; *.mc3; *.mcu)");
+    EXPECT_EQ(choice.filters[2].patterns, "*.mc1; *.mc2; *.mc3; *.mcu");
+    EXPECT_EQ(choice.filterIndex, 2);
+}
+
+// Readers that fill the data set as a file of the family would, without any file format.
+DataFileReaders fakeReaders(std::function<void(ModelDataSet&)> fill, bool accept = true) {
+    auto reader = [fill, accept](AppState& state, Prompter&, const std::string&) {
+        if (accept) {
+            fill(state.modelData);
+        }
+        return accept;
+    };
+    return {reader, reader, reader};
+}
+
+void singleValueInMgPerCubicMetre(ModelDataSet& data) {
+    data.DataType = 2;
+    data.ModelResult = "5";
+    data.ConcentrationUnit = "mg/m3";
+    data.LengthUnit = "Length&M";
+    data.TimeUnit = "sec";
+}
+
+void monteCarloValues(ModelDataSet& data) {
+    data.DataType = 0;
+    data.McIterationCount = 4;
+    data.McIterationValues.redim({0, 3});
+    data.McIterationValues.at(1) = 1;
+    data.McIterationValues.at(2) = 2;
+    data.McIterationValues.at(3) = 6;
+    data.ConcentrationUnit = "mg/l";
+}
+
+struct OpenFixture {
+    ScratchDirectory scratch{"openmodel"};
+    AppState state;
+    ScriptedFileDialogs dialogs;
+    RecordingPrompter prompter;
+
+    OpenFixture(const std::string& modelName, std::int16_t mediumCode) {
+        state.AppPath = scratch.path();
+        state.modelData.ModelName = modelName;
+        state.MediumCode = mediumCode;
+    }
+};
+
+TEST(DataFileOpening, OpenLoadsNormalisesAndFillsTheConcentrationTexts) {
+    OpenFixture f("Surface Water - Far Field", Medium::SurfaceFarField);
+    f.scratch.writeFile("river.rvr", "x\r\n");
+    f.dialogs.answers = {f.scratch.path("river.rvr")};
+
+    ASSERT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
+                                  fakeReaders(singleValueInMgPerCubicMetre)));
+    const ModelDataSet& data = f.state.modelData;
+    EXPECT_EQ(data.ModelName, "Surface Water");
+    EXPECT_EQ(data.DataFileName, f.scratch.path("river.rvr"));
+    EXPECT_EQ(data.ConcentrationUnit, "mg/l");
+    EXPECT_EQ(data.LengthUnit, "m");
+    EXPECT_EQ(data.ModelResult, "0.005");
+    EXPECT_EQ(f.state.riskInput.AverageConc, "0.005");
+    EXPECT_EQ(f.state.riskInput.MaximumConc, "0.005");
+    EXPECT_EQ(f.state.MonteCarloCount, 1);
+    EXPECT_EQ(f.state.ResultCount, 1);
+    EXPECT_EQ(f.state.MCChemicalCount, 1);
+    EXPECT_FALSE(f.prompter.isBusy());
+}
+
+TEST(DataFileOpening, MonteCarloDataMarkTheAverageAsAReference) {
+    OpenFixture f("Groundwater", Medium::Groundwater);
+    f.scratch.writeFile("mc.one", "PLUMEX output\r\n");
+    f.dialogs.answers = {f.scratch.path("mc.one")};
+
+    ASSERT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders(monteCarloValues)));
+    EXPECT_EQ(f.state.riskInput.AverageConc, "Monte Calor" + std::string(500, ' ') + "3");
+    EXPECT_EQ(f.state.riskInput.MaximumConc, "6");
+    EXPECT_EQ(f.state.MonteCarloCount, 4);
+    EXPECT_EQ(f.state.ResultCount, 4);
+}
+
+TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {
+    {
+        OpenFixture f("Groundwater", Medium::Groundwater);
+        f.dialogs.answers = {std::nullopt};
+        f.state.modelData.DataFileName = "old.one";
+        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
+                                       fakeReaders(singleValueInMgPerCubicMetre)));
+        EXPECT_EQ(f.state.MediumCode, Medium::None);
+        EXPECT_EQ(f.state.modelData.DataFileName, "");
+        EXPECT_EQ(f.state.modelData.ModelName, "");
+        EXPECT_TRUE(f.prompter.messages.empty());
+    }
+    {
+        OpenFixture f("Groundwater", Medium::Groundwater);
+        f.scratch.writeFile("new.one", "PLUMEX Version 2.0\r\n");
+        f.dialogs.answers = {f.scratch.path("new.one")};
+        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
+                                       fakeReaders(singleValueInMgPerCubicMetre)));
+        ASSERT_EQ(f.prompter.messages.size(), 1u);
+        const Message& message = f.prompter.messages[0];
+        EXPECT_EQ(message.title, "Not Recognized Datafile");
+        EXPECT_EQ(message.text, f.scratch.path("new.one") +
+                                    " is not recognized datafile. Please select other datafile.");
+        EXPECT_EQ(message.icon, MessageIcon::Critical);
+        EXPECT_EQ(f.state.MediumCode, Medium::None);
+        EXPECT_EQ(f.state.modelData.ModelName, "");
+    }
+    {
+        OpenFixture f("Air", Medium::Air);
+        f.scratch.writeFile("run.box", "x\r\n");
+        f.dialogs.answers = {f.scratch.path("run.box")};
+        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
+                                       fakeReaders(singleValueInMgPerCubicMetre, false)));
+        EXPECT_EQ(f.state.MediumCode, Medium::None);
+    }
+}
+
+} // namespace
+} // namespace torval

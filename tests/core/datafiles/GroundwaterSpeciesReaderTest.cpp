@@ -1,0 +1,230 @@
+#include "datafiles/GroundwaterSpeciesReader.h"
+
+#include "concentration/Normalisation.h"
+#include "core/datafiles/GroundwaterReaderTesting.h"
+#include "core/datafiles/ReaderTestFiles.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::DataSummary;
+using testing::fileText;
+using testing::groundwaterFixture;
+using testing::GroundwaterRead;
+using testing::readGroundwaterPath;
+using testing::readGroundwaterText;
+using testing::summaryOf;
+using testing::usedValues;
+using testing::withReplaced;
+
+double cellAt(const ConcentrationGrid& grid, const std::vector<int>& i) {
+    switch (i.size()) {
+    case 2:
+        return grid.at(i[0], i[1]);
+    case 3:
+        return grid.at(i[0], i[1], i[2]);
+    default:
+        return grid.at(i[0], i[1], i[2], i[3]);
+    }
+}
+
+struct SpeciesCell {
+    int species;
+    std::vector<int> index;
+    double value;
+};
+
+// Every record must describe the species with the data set's shared axes, since the
+// normalisation and the selection of a species go by the record alone.
+void expectRecordsDescribeTheFile(const ModelDataSet& data) {
+    for (int s = 1; s <= data.ChemicalCount; ++s) {
+        SCOPED_TRACE("species " + std::to_string(s));
+        const ChemicalDataRecord& record = data.SpeciesData.at(s);
+        EXPECT_EQ(record.DataType, data.DataType);
+        EXPECT_EQ(record.ModelResult, data.ModelResult);
+        EXPECT_EQ(record.NumX, data.NumX);
+        EXPECT_EQ(record.NumY, data.NumY);
+        EXPECT_EQ(record.NumZ, data.NumZ);
+        EXPECT_EQ(record.NumT, data.NumT);
+        EXPECT_EQ(record.XRange, data.XRange);
+        EXPECT_EQ(record.TRange, data.TRange);
+        if (data.DataType == 0) {
+            EXPECT_EQ(record.McIterationCount, data.McIterationCount);
+        } else {
+            ASSERT_EQ(record.ConcentrationGrid.rank(), data.ConcentrationGrid.rank());
+            for (std::size_t d = 1; d <= record.ConcentrationGrid.rank(); ++d) {
+                EXPECT_EQ(record.ConcentrationGrid.lower(d), 0);
+                EXPECT_EQ(record.ConcentrationGrid.upper(d), data.ConcentrationGrid.upper(d));
+            }
+        }
+    }
+}
+
+TEST(GroundwaterSpeciesReader, ReadsEachSpeciesBody) {
+    struct Case {
+        std::string file;
+        DataSummary expected;
+        std::vector<std::string> names;
+        std::vector<double> initials;
+        std::vector<double> x, y, z, t;
+        std::vector<SpeciesCell> cells;
+        std::vector<std::vector<double>> monteCarlo;
+    };
+    const std::vector<Case> cases = {
+        // Capitals in "CHEMICAL NUMBER:", a name holding commas, a species source of 0.
+        {"three-species.mc1",
+         {"One Dimensional", "0:10:10", "", "", "1:2:1", "5", "", "", "1", "Concentration Grid", 11,
+          2, -1, -1, 2, -1, 50.0},
+         {"TCE", "DCE, cis-1,2-", "Vinyl chloride"},
+         {50, 2.5, 0},
+         {0, 10},
+         {},
+         {},
+         {1, 2},
+         {{1, {1, 1}, 50}, {1, {2, 2}, 2}, {2, {1, 1}, 2.5}, {2, {2, 1}, 3}, {3, {2, 2}, 6}},
+         {}},
+        {"montecarlo.mc1",
+         {"One Dimensional", "0:10:10", "", "", "1:2:1", "5", "", "", "1", "Monte Carlo", 0, -1, -1,
+          -1, -1, 3, 30.0},
+         {"PCE", "TCE"},
+         {30, 0.5},
+         {},
+         {},
+         {},
+         {},
+         {},
+         {{11, 12}, {21, 22}}},
+        {"two-species.mc2",
+         {"Two Dimensional", "0:10:10", "0:0:0", "", "1:2:1", "10", "0", "", "2",
+          "Concentration Grid", 14, 2, 1, -1, 2, -1, 30.0},
+         {"PCE", "TCE"},
+         {30, 0.5},
+         {0, 10},
+         {0},
+         {},
+         {1, 2},
+         {{1, {1, 1, 1}, 30}, {1, {2, 1, 2}, 2}, {2, {2, 1, 1}, 3}, {2, {2, 1, 2}, 4}},
+         {}},
+        {"two-species.mc3",
+         {"Three Dimensional", "0:10:10", "0:0:0", "0:2:2", "1:2:1", "10", "0", "2", "2",
+          "Concentration Grid", 17, 2, 1, 2, 2, -1, 30.0},
+         {"PCE", "TCE"},
+         {30, 0.5},
+         {0, 10},
+         {0},
+         {0, 2},
+         {1, 2},
+         {{1, {1, 1, 2, 1}, 29},
+          {1, {2, 1, 1, 2}, 2.1},
+          {1, {1, 1, 2, 2}, 28},
+          {2, {1, 1, 2, 1}, 0.4},
+          {2, {2, 1, 2, 2}, 4.2}},
+         {}},
+        {"dirichlet.mcu",
+         {"Unsaturated One Dimensional", "0:1:1", "", "", "1:1:0", "1", "", "", "1",
+          "Concentration Grid", 11, 2, -1, -1, 1, -1, 30.0},
+         {"PCE", "TCE"},
+         {30, 0.5},
+         {0, 1},
+         {},
+         {},
+         {1},
+         {{1, {2, 1}, 7}, {2, {1, 1}, 0.5}, {2, {2, 1}, 0.25}},
+         {}},
+        // A species file of a model without a species body: the data set stays as reset.
+        {"time-varying.mc1",
+         {"Time Varying", "", "", "", "", "", "", "", "", "", -1, -1, -1, -1, -1, -1, -1.0},
+         {},
+         {},
+         {},
+         {},
+         {},
+         {},
+         {},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const GroundwaterRead read = readGroundwaterPath(groundwaterFixture(c.file));
+        ASSERT_TRUE(read.accepted);
+        EXPECT_TRUE(read.messages.empty());
+        const ModelDataSet& data = read.data();
+        EXPECT_EQ(summaryOf(data), c.expected);
+        ASSERT_EQ(data.ChemicalCount, static_cast<int>(std::max<std::size_t>(c.names.size(), 1)));
+        for (std::size_t s = 1; s <= c.names.size(); ++s) {
+            EXPECT_EQ(data.ChemicalNames.at(s), c.names[s - 1]);
+            EXPECT_EQ(data.SpeciesData.at(s).InitialConcentration, c.initials[s - 1]);
+        }
+        if (!c.names.empty()) {
+            expectRecordsDescribeTheFile(data);
+        }
+        if (!c.x.empty()) {
+            EXPECT_EQ(usedValues(data.XValues, data.NumX), c.x);
+            EXPECT_EQ(usedValues(data.TValues, data.NumT), c.t);
+        }
+        if (!c.y.empty()) {
+            EXPECT_EQ(usedValues(data.YValues, data.NumY), c.y);
+        }
+        if (!c.z.empty()) {
+            EXPECT_EQ(usedValues(data.ZValues, data.NumZ), c.z);
+        }
+        for (const SpeciesCell& cell : c.cells) {
+            EXPECT_DOUBLE_EQ(
+                cellAt(data.SpeciesData.at(cell.species).ConcentrationGrid, cell.index), cell.value)
+                << "species " << cell.species;
+        }
+        for (std::size_t s = 1; s <= c.monteCarlo.size(); ++s) {
+            const ChemicalDataRecord& record = data.SpeciesData.at(s);
+            EXPECT_EQ(usedValues(record.McIterationValues, record.McIterationCount - 1),
+                      c.monteCarlo[s - 1]);
+        }
+    }
+}
+
+// The file opening normalises every record and then makes species 1 current; choosing
+// another species later copies that record. Both go by what the reader left in the records.
+TEST(GroundwaterSpeciesReader, RecordsServeNormalisationAndSelection) {
+    GroundwaterRead read = readGroundwaterPath(groundwaterFixture("three-species.mc1"));
+    ASSERT_TRUE(read.accepted);
+    ModelDataSet& data = read.state.modelData;
+    data.ModelName = "Groundwater";
+    NormaliseDataSet(data, Medium::GroundwaterMultipleSpecies);
+    EXPECT_DOUBLE_EQ(data.SpeciesData.at(2).MaximumConcentration, 4.0);
+    EXPECT_DOUBLE_EQ(data.SpeciesData.at(2).AverageConcentration, 3.0);
+    SelectSpecies(data, 2);
+    EXPECT_EQ(data.DataType, 11);
+    EXPECT_EQ(data.ModelResult, "Concentration Grid");
+    EXPECT_DOUBLE_EQ(data.ConcentrationGrid.at(2, 1), 3.0);
+    EXPECT_DOUBLE_EQ(data.MaximumConcentration, 4.0);
+    EXPECT_EQ(usedValues(data.XValues, data.NumX), (std::vector<double>{0, 10}));
+}
+
+TEST(GroundwaterSpeciesReader, AFileWithoutAChemicalNumberLineHasOneSpecies) {
+    std::string text = fileText(groundwaterFixture("montecarlo.mc1"));
+    const std::vector<std::pair<std::string, std::string>> secondSpeciesRemoved = {
+        {"Chemical Number: 2", "Species listed below"},
+        {"PCE\nTCE\nDecay Coefficients\n0.1\n0.2\nRetardation Factors\n2\n2\n",
+         "PCE\nDecay Coefficients\n0.1\nRetardation Factors\n2\n"},
+        {"0\n0.8\nSource Concentrations\n30\n0.5\n", "0\nSource Concentrations\n30\n"},
+        {"TCE\n21\n22\n", ""},
+    };
+    for (const auto& [find, replacement] : secondSpeciesRemoved) {
+        text = withReplaced(text, find, replacement);
+    }
+    const GroundwaterRead read = readGroundwaterText(text, Medium::GroundwaterMultipleSpecies);
+    ASSERT_TRUE(read.accepted);
+    EXPECT_EQ(read.data().ChemicalCount, 1);
+    EXPECT_EQ(read.data().ChemicalNames.at(1), "PCE");
+    EXPECT_EQ(read.data().SpeciesData.upper(), 1);
+    EXPECT_EQ(usedValues(read.data().SpeciesData.at(1).McIterationValues, 2),
+              (std::vector<double>{11, 12}));
+}
+
+} // namespace
+} // namespace torval

@@ -1,0 +1,84 @@
+#pragma once
+// What the reader tests of the air and surface-water files share: fixture and sample files,
+// the prefixes of a file cut at its line ends, and the run-time code an action raises.
+
+#include "shell/RunTimeError.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace torval::testing {
+
+inline std::filesystem::path testDataDirectory() {
+    return TORVAL_TEST_DATA;
+}
+
+// The shipped sample files of a model family ("air", "surface").
+inline std::filesystem::path sampleDirectory(const std::string& family) {
+    return testDataDirectory().parent_path().parent_path() / "data" / "PLUMEXData" / family;
+}
+
+inline std::string fileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Regular files of the directory in name order; none when it does not exist.
+inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& directory) {
+    std::vector<std::filesystem::path> files;
+    if (std::filesystem::is_directory(directory)) {
+        for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+            if (entry.is_regular_file()) {
+                files.push_back(entry.path());
+            }
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+inline bool isBrokenFixture(const std::filesystem::path& path) {
+    return path.filename().string().starts_with("broken-");
+}
+
+// The text cut after each line end, the empty text first and the whole text last.
+inline std::vector<std::string> lineEndPrefixes(const std::string& text) {
+    std::vector<std::string> prefixes{""};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            prefixes.push_back(text.substr(0, i + 1));
+        }
+    }
+    if (prefixes.back().size() != text.size()) {
+        prefixes.push_back(text);
+    }
+    return prefixes;
+}
+
+// The run-time code the action raises; 0 when it succeeds. Any other exception escapes.
+template <typename Action>
+int runTimeCode(Action&& action) {
+    try {
+        action();
+    } catch (const RunTimeError& failure) {
+        return failure.code();
+    }
+    return 0;
+}
+
+// The text with its first `find` replaced; the fixture must hold `find`.
+inline std::string withReplaced(std::string text, const std::string& find,
+                                const std::string& replacement) {
+    const auto at = text.find(find);
+    if (at == std::string::npos) {
+        throw std::logic_error("fixture lacks \"" + find + "\"");
+    }
+    return text.replace(at, find.size(), replacement);
+}
+
+} // namespace torval::testing

@@ -1,0 +1,329 @@
+#include "datafiles/SurfaceWaterFileReader.h"
+
+#include "core/datafiles/ReaderTestFiles.h"
+#include "datafiles/AxisFields.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::fileText;
+using testing::RecordingPrompter;
+using testing::runTimeCode;
+using testing::testDataDirectory;
+
+const std::string KilogramsPerCubicMetre = std::string("kg/m") + '\xB3';
+
+std::filesystem::path fixture(const std::string& name) {
+    return testDataDirectory() / "surface" / name;
+}
+
+std::vector<double> usedValues(const BoundedArray<double, 1>& values, std::int16_t count) {
+    std::vector<double> used;
+    for (std::int16_t i = 1; i <= count; ++i) {
+        used.push_back(values.at(i));
+    }
+    return used;
+}
+
+// The cells 1..N of every axis of the layout, the first index varying slowest.
+std::vector<double> gridCells(const ModelDataSet& data) {
+    ConcentrationGrid::CellSelection cells;
+    for (const Axis axis : LayoutAxes(data.DataType)) {
+        cells.push_back(ConcentrationGrid::indexesUpTo(pointCountOf(data, axis)));
+    }
+    std::vector<double> values;
+    if (!cells.empty()) {
+        data.ConcentrationGrid.forEachCell(cells, [&](double cell) { values.push_back(cell); });
+    }
+    return values;
+}
+
+struct Expected {
+    std::string file;
+    std::string subType;
+    int dataType;
+    double initialConcentration;
+    std::string modelResult;
+    std::vector<double> x = {}; // coordinates 1..NumX, and so on
+    std::vector<double> y = {};
+    std::vector<double> t = {};
+    std::vector<double> cells = {};
+    std::vector<double> monteCarlo = {}; // values 1..count-1
+    std::int16_t monteCarloCount = -1;
+};
+
+TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
+    const std::vector<Expected> cases = {
+        {"outfall.spd", "Surface Point Discharges", 2, 0.05, "0.005"},
+        // Without a concentration the discharge line is one field and nothing is kept from it.
+        {"outfall-flow.spd", "Surface Point Discharges", 2, -1, "0.006"},
+        {"port.bpd", "Submerged Point Discharges", 2, 0.08, "0.0078"},
+        {"diffuser.mpd", "Submerged Multiport Diffusers", 2, 0.03, "0.00038"},
+        // A near-field sub type without a reader reads nothing more.
+        {"jet.spd", "Surface Jet", 2, -1, ""},
+        // A Monte Carlo count of 1 stores no value.
+        {"outfallmc.spd",
+         "Submerged Point Discharges",
+         0,
+         0.08,
+         "Monte Carlo Simulation",
+         {},
+         {},
+         {},
+         {},
+         {},
+         1},
+        {"cross.rvr",
+         "Transverse Mixing",
+         7,
+         0.005,
+         "32",
+         {0, 100, 200},
+         {0, 10},
+         {},
+         {11, 12, 21, 22, 31, 32}},
+        {"steady.rvr",
+         "Longitudinal Advection",
+         3,
+         0.002,
+         "0.002",
+         {0, 50, 100},
+         {},
+         {},
+         {0.002, 0.0015, 0.001}},
+        {"moving.rvr",
+         "Longitudinal Advection",
+         11,
+         0.002,
+         "0.002",
+         {0, 500},
+         {},
+         {0, 3600, 7200},
+         {0.002, 0.002, 0.002, 0, 0.0007, 0.0019}},
+        {"estuary.est",
+         "Estuary",
+         3,
+         0.004,
+         "0.004",
+         {1000, 2000, 3000},
+         {},
+         {},
+         {0.004, 0.003, 0.002}},
+        {"montecarlo.est",
+         "Estuary",
+         0,
+         0.004,
+         "Monte Carlo Simulation",
+         {},
+         {},
+         {},
+         {},
+         {0.0031, 0.0032, 0.0033},
+         4},
+        {"pond.lak", "Small Lakes", 6, 0.001, "0.0007", {}, {}, {0, 100, 200}, {0, 0.0005, 0.0007}},
+        {"lakebox.lak",
+         "Small Lakes (Box Model)",
+         6,
+         0.001,
+         "0.00077",
+         {},
+         {},
+         {0, 100},
+         {0.0004, 0.00077}},
+        {"lakebox-steady.lak", "Small Lakes (Box Model)", 2, 0.001, "0.00077"},
+        {"ocean.oce",
+         "Oceans",
+         7,
+         0.002,
+         "0.00002",
+         {100, 200},
+         {-50, 50},
+         {},
+         {1e-6, 2e-5, 3e-6, 4e-6}},
+        // The Monte Carlo data are not read: the lines after the marker are not a result.
+        {"mcdata.oce", "Oceans", 1, 0.002, "Deterministic"},
+        {"bed.riv", "Fletcher-Dotson Model", 2, -1, "0.00795"},
+        // A range without a step is the single point it names.
+        {"onishi.riv", "Onishi Model", 6, -1, "0.0079", {}, {}, {86400}, {0.0079}},
+        {"delta.etr",
+         "Estuaries",
+         11,
+         -1,
+         "0.006",
+         {0, 2000},
+         {},
+         {0, 50, 100},
+         {0, 0.002, 0.006, 0, 0.001, 0.003}},
+        {"reservoir.lke", "Lakes", 6, -1, "0.004", {}, {}, {0, 86400}, {0.001, 0.004}},
+    };
+    for (const Expected& c : cases) {
+        SCOPED_TRACE(c.file);
+        AppState state;
+        RecordingPrompter prompter;
+        ASSERT_TRUE(ReadSurfaceWaterFile(state, prompter, fixture(c.file).string()));
+        EXPECT_TRUE(prompter.messages.empty());
+        const ModelDataSet& data = state.modelData;
+        EXPECT_EQ(data.SubTypeName, c.subType);
+        EXPECT_EQ(data.DataType, c.dataType);
+        EXPECT_EQ(data.InitialConcentration, c.initialConcentration);
+        EXPECT_EQ(data.ModelResult, c.modelResult);
+        EXPECT_EQ(data.ConcentrationUnit, KilogramsPerCubicMetre);
+        const bool nearField = data.SubModelName == "Near-Field Mixing";
+        EXPECT_EQ(data.LengthUnit, nearField ? "" : "m");
+        EXPECT_EQ(data.TimeUnit, nearField ? "" : "sec");
+        EXPECT_EQ(data.McIterationCount, c.monteCarloCount);
+        if (c.monteCarloCount >= 1) {
+            EXPECT_EQ(data.McIterationValues.upper(), c.monteCarloCount - 1);
+            EXPECT_EQ(usedValues(data.McIterationValues, c.monteCarloCount - 1), c.monteCarlo);
+        }
+        if (!c.x.empty()) {
+            EXPECT_EQ(usedValues(data.XValues, data.NumX), c.x);
+        }
+        if (!c.y.empty()) {
+            EXPECT_EQ(usedValues(data.YValues, data.NumY), c.y);
+        }
+        if (!c.t.empty()) {
+            EXPECT_EQ(usedValues(data.TValues, data.NumT), c.t);
+        }
+        EXPECT_EQ(gridCells(data), c.cells);
+    }
+}
+
+TEST(SurfaceWaterFileReader, KeepsTheRangeTextsAsWritten) {
+    AppState state;
+    RecordingPrompter prompter;
+    ASSERT_TRUE(ReadSurfaceWaterFile(state, prompter, fixture("moving.rvr").string()));
+    EXPECT_EQ(state.modelData.SubModelName, "Far-Field Mixing");
+    EXPECT_EQ(state.modelData.XRange, "0:500:500");
+    EXPECT_EQ(state.modelData.TRange, "0:7200:3600");
+    EXPECT_EQ(state.modelData.NumX, 2);
+    EXPECT_EQ(state.modelData.NumT, 3);
+    EXPECT_EQ(state.modelData.ConcentrationGrid.rank(), 2u);
+    EXPECT_EQ(state.modelData.ConcentrationGrid.upper(1), 2);
+    EXPECT_EQ(state.modelData.ConcentrationGrid.lower(1), 0);
+}
+
+TEST(SurfaceWaterFileReader, WarnsAboutModelsItCannotReadAndLoadsNothing) {
+    for (const std::string file : {"unknown-model.riv", "unknown-subtype.est"}) {
+        SCOPED_TRACE(file);
+        AppState state;
+        RecordingPrompter prompter;
+        EXPECT_TRUE(ReadSurfaceWaterFile(state, prompter, fixture(file).string()));
+        EXPECT_EQ(prompter.messages,
+                  (std::vector<Message>{{.text = "Not recognizable datafile of surface watre!",
+                                         .title = "Warning",
+                                         .icon = MessageIcon::Critical}}));
+        EXPECT_EQ(state.modelData.DataType, -1);
+        EXPECT_EQ(state.modelData.ConcentrationUnit, "");
+        EXPECT_FALSE(prompter.isBusy());
+    }
+}
+
+// Each case changes one thing in a valid fixture.
+TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
+    struct Case {
+        std::string name;
+        std::string fixture;
+        std::string find;
+        std::string replacement;
+        int code;
+    };
+    const std::vector<Case> cases = {
+        {"file marker", "estuary.est", "[Begin Surface Model Data File]",
+         "[Begin Surface Model Data file]", 62},
+        {"no marker after the result", "estuary.est", "[Begin Regular Output]", "", 62},
+        {"regular output end marker", "estuary.est", "[End Regular Output]",
+         "[End Regular Outputs]", 62},
+        {"Monte Carlo output marker", "montecarlo.est", "[Begin Monte Carlo Output]",
+         "[Begin Monte Carlo Data]", 62},
+        {"Monte Carlo output end marker", "montecarlo.est", "[End Monte Carlo Output]",
+         "[End Monte Carlo Data]", 62},
+        {"one Monte Carlo value more than counted", "montecarlo.est", "0.0033\r\n",
+         "0.0033, 0.0034\r\n", 62},
+        {"Monte Carlo count beyond the file", "montecarlo.est", "\r\n4\r\n", "\r\n20000\r\n", 62},
+        {"Monte Carlo count beyond 16 bits", "montecarlo.est", "\r\n4\r\n", "\r\n32768\r\n", 6},
+        {"negative Monte Carlo count", "montecarlo.est", "\r\n4\r\n", "\r\n-4\r\n", 62},
+        {"Monte Carlo result without iterations", "montecarlo.est",
+         "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
+        {"grid claims 30000 points on each axis", "ocean.oce", "2, 2\r\n", "30000, 30000\r\n", 62},
+        {"negative grid count", "ocean.oce", "2, 2\r\n", "2, -2\r\n", 62},
+        {"more points than the range gives", "ocean.oce", "2, 2\r\n", "2, 3\r\n", 62},
+        {"range with a from and no to", "ocean.oce", "100:200:100,", "100:200,", 5},
+        {"dispersion that is not a number", "moving.rvr", "2.5E+01", "2.5E+01 m2/s", 13},
+        {"negative count of size fractions", "onishi.riv", "3, Sediment", "-3, Sediment", 62},
+        {"count of layers beyond the file", "bed.riv", "Layers, 2", "Layers, 3", 62},
+        {"a box-model lake followed by a foreign item", "lakebox.lak", "[Begin Regular Output]",
+         "[Begin Regular Output ]", 62},
+        {"near-field result missing", "outfall.spd", "0.005\r\n", "", 62},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FreeFormatReader reader(
+            testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement));
+        ModelDataSet data;
+        EXPECT_EQ(runTimeCode([&] { ReadSurfaceWaterData(reader, data); }), c.code);
+    }
+}
+
+TEST(SurfaceWaterFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
+    for (const std::string file :
+         {"broken-start.spd", "broken-end-marker.est", "broken-after-result.lak",
+          "broken-claims.oce", "broken-short-range.rvr", "broken-truncated.etr"}) {
+        SCOPED_TRACE(file);
+        AppState state;
+        RecordingPrompter prompter;
+        EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture(file).string()));
+        const Message improper{
+            .text = upperCase(fixture(file).string()) +
+                    " is not in one of the recognized formats. \r\r Please open another file.",
+            .title = "Improper File Name",
+            .icon = MessageIcon::Exclamation};
+        EXPECT_EQ(prompter.messages, std::vector<Message>{improper});
+        EXPECT_FALSE(prompter.isBusy());
+    }
+    AppState state;
+    RecordingPrompter prompter;
+    EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture("absent.oce").string()));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "File not found.");
+}
+
+// Every file cut after any of its lines either loads or fails with a run-time code; a file
+// that loads has an axis for every grid point of its layout.
+TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
+    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "surface");
+    const auto samples = testing::filesIn(testing::sampleDirectory("surface"));
+    files.insert(files.end(), samples.begin(), samples.end());
+    ASSERT_GE(samples.size(), 13u);
+    for (const auto& file : files) {
+        const std::string text = fileText(file);
+        for (const std::string& prefix : testing::lineEndPrefixes(text)) {
+            SCOPED_TRACE(file.filename().string() + " cut at byte " +
+                         std::to_string(prefix.size()));
+            FreeFormatReader reader(prefix);
+            ModelDataSet data;
+            const int code = runTimeCode([&] { ReadSurfaceWaterData(reader, data); });
+            if (code == 0) {
+                EXPECT_EQ(runTimeCode([&] { gridCells(data); }), 0);
+                for (const Axis axis : LayoutAxes(data.DataType)) {
+                    EXPECT_EQ(runTimeCode([&] {
+                                  usedValues(axisValuesOf(data, axis), pointCountOf(data, axis));
+                              }),
+                              0);
+                }
+            }
+            if (prefix.size() == text.size()) {
+                EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace torval
