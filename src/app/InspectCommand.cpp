@@ -1,5 +1,6 @@
 #include "InspectCommand.h"
 
+#include "CountingPrompter.h"
 #include "IntakeCommand.h"
 #include "Windows1252.h"
 #include "datafiles/ChemicalSelectionForm.h"
@@ -46,21 +47,6 @@ public:
 
 private:
     std::string path_;
-};
-
-// Counts the messages passed on, to tell a silent refusal from a reported one.
-class CountingPrompter : public Prompter {
-public:
-    explicit CountingPrompter(Prompter& inner) : inner_(inner) {}
-    MessageAnswer show(const Message& message) override {
-        ++count;
-        return inner_.show(message);
-    }
-    void setBusy(bool busy) override { inner_.setBusy(busy); }
-    int count = 0;
-
-private:
-    Prompter& inner_;
 };
 
 std::string utf8(const std::string& text) {

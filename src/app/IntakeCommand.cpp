@@ -1,6 +1,7 @@
 #include "IntakeCommand.h"
 
 #include "AppState.h"
+#include "CountingPrompter.h"
 #include "intake/IntakeEquations.h"
 #include "shell/ErrorReport.h"
 #include "shell/NumberText.h"
@@ -28,23 +29,6 @@ double evaluateOnce(const RiskInput& input) {
     ResolveEvaluationInput(state, input, work, 1);
     return ComputeIntake(work);
 }
-
-// Passes messages on and counts them, to tell whether a report said anything.
-class CountingPrompter : public Prompter {
-public:
-    explicit CountingPrompter(Prompter& inner) : inner_(inner) {}
-
-    MessageAnswer show(const Message& message) override {
-        ++count;
-        return inner_.show(message);
-    }
-    void setBusy(bool busy) override { inner_.setBusy(busy); }
-
-    int count = 0;
-
-private:
-    Prompter& inner_;
-};
 
 // Some codes are deliberately silent in the windows (a missing Monte Carlo value lets the
 // calculation go on); a command line that stops must still say why.
