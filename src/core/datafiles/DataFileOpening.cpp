@@ -116,6 +116,13 @@ bool rejectVersionedGroundwaterFile(Prompter& prompter, const std::string& path)
     return true;
 }
 
+// A multiple-species file whose model has no species body (a "Time Varying" one) reads
+// nothing: its species records are not there, and those an earlier file left behind must not
+// be taken for its own.
+bool speciesWereRead(const AppState& state) {
+    return state.MediumCode == Medium::GroundwaterMultipleSpecies && state.modelData.DataType != -1;
+}
+
 bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& readers,
                   const std::string& path, const std::string& modelName) {
     ModelDataSet& data = state.modelData;
@@ -134,7 +141,7 @@ bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& re
         if (state.MediumCode == Medium::Groundwater) {
             data.ChemicalCount = 1;
         }
-        if (state.MediumCode == Medium::GroundwaterMultipleSpecies) {
+        if (speciesWereRead(state)) {
             SelectSpecies(data, 1);
         }
     } else if (modelName == "surface water") {
@@ -228,14 +235,17 @@ bool LoadDataFile(AppState& state, Prompter& prompter, const DataFileReaders& re
             return false;
         }
         accepted = true;
-        NormaliseDataSet(state.modelData, state.MediumCode);
+        const bool noSpeciesBody =
+            state.MediumCode == Medium::GroundwaterMultipleSpecies && !speciesWereRead(state);
+        if (!noSpeciesBody) {
+            NormaliseDataSet(state.modelData, state.MediumCode);
+        }
         // The normalisation scales the chemical records, not the current fields: chemical 1
         // is copied again so that what the analysis shows is in mg/l with its own maximum and
         // average.
         if (modelName == "air") {
             SelectAirChemical(state.modelData, 1);
-        } else if (modelName == "groundwater" &&
-                   state.MediumCode == Medium::GroundwaterMultipleSpecies) {
+        } else if (modelName == "groundwater" && speciesWereRead(state)) {
             SelectSpecies(state.modelData, 1);
         }
         fillConcentrationTexts(state);

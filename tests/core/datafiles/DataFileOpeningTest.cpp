@@ -216,5 +216,22 @@ TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {
     }
 }
 
+TEST(DataFileOpening, ASpeciesFileWithoutASpeciesBodyLoadsNothingAndNoStaleSpecies) {
+    OpenFixture f("Groundwater", Medium::GroundwaterMultipleSpecies);
+    f.scratch.writeFile("varying.mc1", "PLUMEX output\r\n");
+    f.dialogs.answers = {f.scratch.path("varying.mc1")};
+    // Species records left behind by an earlier file must not be taken for this one's.
+    f.state.modelData.SpeciesData.redim({0, 1});
+    f.state.modelData.SpeciesData.at(1).DataType = 2;
+    f.state.modelData.SpeciesData.at(1).ModelResult = "7";
+
+    ASSERT_TRUE(
+        OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders([](ModelDataSet&) {})));
+    EXPECT_EQ(f.state.modelData.DataType, -1);
+    EXPECT_EQ(f.state.modelData.ModelResult, "");
+    EXPECT_TRUE(f.prompter.messages.empty());
+    EXPECT_FALSE(f.prompter.isBusy());
+}
+
 } // namespace
 } // namespace torval
