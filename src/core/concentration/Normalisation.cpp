@@ -3,6 +3,7 @@
 #include "concentration/CellFolds.h"
 #include "concentration/GridMax.h"
 #include "concentration/UnitTexts.h"
+#include "datafiles/AxisFields.h"
 #include "datafiles/DataLayout.h"
 #include "shell/CheckedArithmetic.h"
 #include "shell/NumberText.h"
@@ -75,28 +76,13 @@ void forEachRecord(ModelDataSet& data, std::int16_t mediumCode, Treat&& treat) {
     }
 }
 
-template <typename Record>
-std::int16_t pointCount(const Record& record, Axis axis) {
-    switch (axis) {
-    case Axis::X:
-        return record.NumX;
-    case Axis::Y:
-        return record.NumY;
-    case Axis::Z:
-        return record.NumZ;
-    case Axis::T:
-        return record.NumT;
-    }
-    return 0;
-}
-
 // The cells 1..Num of each axis of the record's layout; an air grid of layout 10 adds its
 // time axis.
 template <typename Record>
 CellSelection gridCells(const Record& record, std::size_t rank) {
     CellSelection cells;
     for (const Axis axis : LayoutAxes(record.DataType)) {
-        cells.push_back(ConcentrationGrid::indexesUpTo(pointCount(record, axis)));
+        cells.push_back(ConcentrationGrid::indexesUpTo(pointCountOf(record, axis)));
     }
     if (cells.size() < rank) {
         cells.push_back(ConcentrationGrid::indexesUpTo(record.NumT));
