@@ -13,6 +13,7 @@
 
 #include "datafiles/ModelDataSet.h"
 #include "intake/RiskInput.h"
+#include "montecarlo/MonteCarloTables.h"
 #include "shell/AppSettings.h"
 #include "shell/BoundedArray.h"
 
@@ -66,7 +67,24 @@ struct AppState {
     RiskInput riskInput;
     ModelDataSet modelData;
 
-    // Generated values of the saved Monte Carlo table: (variant row, iteration, chemical).
+    // The Monte Carlo tables the Monte Carlo window works on, indexed (row, chemical); the
+    // generated values (variant row, iteration, chemical); the series of one variant as the
+    // generator returns it (element 0 unused).
+    std::int16_t MCInputRowCount = 0;
+    std::int16_t MCResultRowCount = 0;
+    BoundedArray<MonteCarloVariant, 2> InputTGData;
+    BoundedArray<MonteCarloResult, 2> ResultTGData;
+    BoundedArray<double, 3> SimulatedValues;
+    BoundedArray<float, 1> GeneratedSeries;
+    bool MCDataKept = false;          // the window found rows in the tables when it opened
+    bool SimulationGenerated = false; // a generation ran to its end since the window opened
+
+    // The saved copies the analysis window, the calculation and the risk data file read. The
+    // saved MonteCarloCount is ResultCount.
+    std::int16_t SavedMCInputRowCount = 0;
+    std::int16_t SavedMCResultRowCount = 0;
+    BoundedArray<MonteCarloVariant, 2> SavedInputTGData;
+    BoundedArray<MonteCarloResult, 2> SavedResultTGData;
     BoundedArray<double, 3> SavedSimulatedValues;
 
     // Intake of each evaluation in mg/(kg-day); element 0 is never written.

@@ -1,0 +1,27 @@
+#pragma once
+// Generation: every in-use variant row of the current chemical becomes a series of random
+// values through the generator library, kept in SimulatedValues for the calculation and
+// summarised in the statistics table.
+//
+// The library is passed in as a function, so that the core never links it: the programs pass
+// `monteCarlo` of libstogen, tests may pass a generator of their own.
+
+#include "AppState.h"
+#include "montecarlo/VariantTable.h"
+#include "shell/Prompter.h"
+
+#include <stogen/GeneratorRequest.h>
+
+#include <cstdint>
+
+namespace torval {
+
+using MonteCarloGenerator = std::int16_t(STOGEN_CALL*)(GeneratorRequest*, float*);
+
+// Validates the variants (their messages go to the prompter) and generates. Returns true when
+// the generation ran to its end; a validation failure returns false with nothing changed, and
+// a run-time failure is raised to the caller, which reports it.
+bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
+                        MonteCarloGenerator generator);
+
+} // namespace torval
