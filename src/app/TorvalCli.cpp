@@ -3,13 +3,19 @@
 //   torval-cli intake --pathway N --conc TEXT PARAM...
 //   torval-cli pathways [--conc TEXT]
 //   torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]
+//   torval-cli calc FILE.tvl [--plot DIR] [--report OUT.pdf|OUT.txt] [--save OUT.tvl] [--json]
+//   torval-cli generate --distribution NAME --mean M --variance V --min A --max B --terms N
+//                       [--seed S]
 //
 // Parameters are taken as texts exactly as typed: an empty text, "-5" or "-.5" arrives as a
 // parameter and is converted by the intake equations, as in a calculation (the window's entry
 // checks that refuse empty, zero and negative values are not applied). Only a word starting
 // with "--" is taken for an option. Exit codes: 0 success, 2 usage, 3 a run-time error
-// reported on stderr.
+// reported on stderr (calc: also a calculation that did not
+// run to its end), 4 an output file that could not be written.
 
+#include "CalcCommand.h"
+#include "GenerateCommand.h"
 #include "InspectCommand.h"
 #include "IntakeCommand.h"
 #include "PathwaysCommand.h"
@@ -28,7 +34,11 @@ using torval::cli::IntakeRequest;
 constexpr const char* Usage =
     "usage: torval-cli intake --pathway N --conc TEXT PARAM...\n"
     "       torval-cli pathways [--conc TEXT]\n"
-    "       torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]\n";
+    "       torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]\n"
+    "       torval-cli calc FILE.tvl [--plot DIR] [--report OUT.pdf|OUT.txt] [--save OUT.tvl]\n"
+    "                       [--json]\n"
+    "       torval-cli generate --distribution NAME --mean M --variance V --min A --max B\n"
+    "                           --terms N [--seed S]\n";
 
 std::string expectedParameters(int pathway) {
     const torval::PathwayInfo& info = torval::pathwayInfo(pathway);
@@ -79,6 +89,30 @@ int main(int argc, char** argv) {
     inspect->add_option("--chemical", inspectRequest.chemical, "chemical to make current, from 1");
     inspect->add_flag("--grid", inspectRequest.grid, "also print the axes and the grid");
 
+    torval::cli::GenerateRequest generateRequest;
+    CLI::App* generate = app.add_subcommand(
+        "generate", "Generates one Monte Carlo variant and prints its values and statistics");
+    // Texts as typed: the variant's own checks judge them, as in the Monte Carlo window.
+    generate->add_option("--distribution", generateRequest.distribution, "distribution name")
+        ->required();
+    generate->add_option("--mean", generateRequest.mean, "mean")->required();
+    generate->add_option("--variance", generateRequest.variance, "variance")->required();
+    generate->add_option("--min", generateRequest.minimum, "minimum")->required();
+    generate->add_option("--max", generateRequest.maximum, "maximum")->required();
+    generate->add_option("--terms", generateRequest.terms, "number of terms")->required();
+    generate->add_option("--seed", generateRequest.seed,
+                         "seed 0..18446744073709551615, as TORVAL_SEED");
+
+    torval::cli::CalcRequest calcRequest;
+    CLI::App* calc =
+        app.add_subcommand("calc", "Calculates a saved analysis (*.tvl) and prints its intake");
+    calc->add_option("FILE", calcRequest.path, "the risk data file")->required();
+    calc->add_option("--plot", calcRequest.plotDirectory, "writes DIR/torval.plt");
+    calc->add_option("--report", calcRequest.reportPath,
+                     "writes the results report: a PDF for *.pdf, plain text otherwise");
+    calc->add_option("--save", calcRequest.savePath, "saves the analysis with its new results");
+    calc->add_flag("--json", calcRequest.json, "prints the results as one JSON object");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
@@ -88,6 +122,12 @@ int main(int argc, char** argv) {
     }
 
     torval::cli::StderrPrompter prompter(std::cerr);
+    if (calc->parsed()) {
+        return torval::cli::runCalc(calcRequest, prompter, std::cout, std::cerr);
+    }
+    if (generate->parsed()) {
+        return torval::cli::runGenerate(generateRequest, prompter, std::cout, std::cerr);
+    }
     if (inspect->parsed()) {
         return torval::cli::runInspect(inspectRequest, prompter, std::cout, std::cerr);
     }

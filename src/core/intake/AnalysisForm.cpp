@@ -211,9 +211,8 @@ void AnalysisForm::StripMonteCarloReferences() {
 // a change of any of them a Monte Carlo run must be generated again.
 void AnalysisForm::resetMonteCarloRun() {
     state_.MonteCarloCount = 0;
-    if (services_.monteCarlo != nullptr) {
-        services_.monteCarlo->forgetSavedRows(state_);
-    }
+    state_.SavedMCInputRowCount = 0;
+    state_.SavedMCResultRowCount = 0;
     StripMonteCarloReferences();
 }
 

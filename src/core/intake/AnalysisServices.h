@@ -32,11 +32,6 @@ class MonteCarloWindow {
 public:
     virtual ~MonteCarloWindow() = default;
 
-    // A new pathway, concentration choice, analysis or file makes the generated values
-    // meaningless: the saved row counts of the Monte Carlo tables go back to 0 so that a run
-    // must be generated again.
-    virtual void forgetSavedRows(AppState& state) = 0;
-
     // Restores the saved tables for the analysis and shows the window modally. `parameters`
     // lists the selected concentration entry, then each visible parameter entry in row order;
     // `calculationKind` is the lower-cased caption of the "Monte Carlo" panel.

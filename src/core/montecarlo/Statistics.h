@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace torval {
 
@@ -20,5 +21,10 @@ struct SeriesStatistics {
 // `series` holds the n values (element 1..n of the generated series). A negative value is the
 // invalid-argument failure (5); n = 1 divides 0 by 0 (11).
 SeriesStatistics computeStatistics(std::span<const float> series);
+
+// A statistic as the statistics table holds it: the float's text with the seven significant
+// digits a float carries (so that 0.1F reads "0.1", not "0.100000001490116"), through
+// FormatNumber.
+std::string FormatStatistic(float value);
 
 } // namespace torval

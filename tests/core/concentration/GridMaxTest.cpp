@@ -2,6 +2,7 @@
 
 #include "core/concentration/GridFixtures.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,19 +11,11 @@
 namespace torval {
 namespace {
 
+using testing::codeOf;
+
 using testing::gridOf;
 using testing::Index;
 using testing::valuesOf;
-
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
 
 double gridMax(const std::vector<Index>& counts, const ConcentrationGrid& grid) {
     switch (counts.size()) {
@@ -69,7 +62,7 @@ TEST(GridMax, LargestCellOverTheCountedCells) {
         SCOPED_TRACE(c.name);
         const ConcentrationGrid grid = gridOf(c.uppers, c.cells);
         double maximum = 0.0;
-        EXPECT_EQ(failureCode([&] { maximum = gridMax(c.counts, grid); }), c.code);
+        EXPECT_EQ(codeOf([&] { maximum = gridMax(c.counts, grid); }), c.code);
         if (c.code == 0) {
             EXPECT_EQ(maximum, c.expected);
         }
@@ -102,7 +95,7 @@ TEST(GridMax, MonteCarloValues) {
         SCOPED_TRACE(c.name);
         const BoundedArray<double, 1> values = valuesOf(c.values);
         double maximum = 0.0;
-        EXPECT_EQ(failureCode([&] { maximum = GridMax1D(c.count, values); }), c.code);
+        EXPECT_EQ(codeOf([&] { maximum = GridMax1D(c.count, values); }), c.code);
         if (c.code == 0) {
             EXPECT_EQ(maximum, c.expected);
         }

@@ -2,6 +2,7 @@
 
 #include "core/concentration/GridFixtures.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,18 +12,10 @@
 namespace torval {
 namespace {
 
+using testing::codeOf;
+
 using testing::gridOf;
 using testing::valuesOf;
-
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
 
 // Cell (i, j, k) holds 100i + 10j + k over X {0, 10, 20}, Y {0, 5, 10}, Z {0, 1}, so the mean
 // of a box is 100 x (mean i) + 10 x (mean j) + (mean k).
@@ -68,7 +61,7 @@ TEST(GridMean, AveragesTheCellsInsideTheIntervals) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         double mean = 0.0;
-        const int code = failureCode([&] {
+        const int code = codeOf([&] {
             mean = GridMean3D("Groundwater", {c.x, box.x}, {c.y, box.y}, {c.z, box.z}, box.grid);
         });
         EXPECT_EQ(code, c.code);
@@ -143,7 +136,7 @@ TEST(GridMean, AirDataAverageTheirFirstTimePoint) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         double mean = 0.0;
-        const int code = failureCode([&] {
+        const int code = codeOf([&] {
             mean = GridMean3D(c.model, {"", axis}, {"", axis}, {"", axis}, c.grid);
         });
         EXPECT_EQ(code, c.code);
@@ -197,7 +190,7 @@ TEST(GridMean, FailuresOfGridsAndAxes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         double mean = 0.0;
-        EXPECT_EQ(failureCode([&] { mean = c.mean(); }), c.code);
+        EXPECT_EQ(codeOf([&] { mean = c.mean(); }), c.code);
         if (c.code == 0) {
             EXPECT_EQ(mean, c.expected);
         }

@@ -4,6 +4,7 @@
 #include "core/concentration/GridFixtures.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
+#include "support/CodeOf.h"
 
 #include <array>
 #include <cstdint>
@@ -15,6 +16,8 @@
 namespace torval {
 namespace {
 
+using testing::codeOf;
+
 using testing::cellsOf;
 using testing::gridOf;
 using testing::Index;
@@ -23,16 +26,6 @@ using testing::valuesOf;
 
 constexpr std::int16_t SingleSpecies = 2;
 constexpr std::int16_t MultipleSpecies = 6;
-
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
 
 using PointCounts = std::array<std::int16_t, 4>; // NumX, NumY, NumZ, NumT
 
@@ -183,7 +176,7 @@ TEST(NormaliseDataSet, ScalesTheDataSetsOwnGridByLayout) {
         data.ModelName = "Surface Water";
         data.ConcentrationUnit = c.unit;
         setGrid(data, c.dataType, c.uppers, c.cells, c.counts);
-        EXPECT_EQ(failureCode([&] { NormaliseDataSet(data, SingleSpecies); }), c.code);
+        EXPECT_EQ(codeOf([&] { NormaliseDataSet(data, SingleSpecies); }), c.code);
         EXPECT_EQ(data.ConcentrationUnit, "mg/l");
         if (c.code == 0) {
             const std::vector<double> cells = cellsOf(data.ConcentrationGrid);

@@ -1,6 +1,7 @@
 #include "concentration/RangeTexts.h"
 
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,15 +10,7 @@
 namespace torval {
 namespace {
 
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
+using testing::codeOf;
 
 TEST(ParseRangeText, ReadsFieldsAndCountsPoints) {
     struct Case {
@@ -51,7 +44,7 @@ TEST(ParseRangeText, ReadsFieldsAndCountsPoints) {
     for (const Case& c : cases) {
         SCOPED_TRACE("\"" + c.text + "\"");
         RangeText range;
-        EXPECT_EQ(failureCode([&] { range = ParseRangeText(c.text); }), c.code);
+        EXPECT_EQ(codeOf([&] { range = ParseRangeText(c.text); }), c.code);
         if (c.code == 0) {
             EXPECT_EQ(range.from, c.expected.from);
             EXPECT_EQ(range.to, c.expected.to);

@@ -12,9 +12,9 @@
 namespace torval {
 namespace {
 
+using testing::codeOf;
 using testing::fileText;
 using testing::RecordingPrompter;
-using testing::runTimeCode;
 using testing::testDataDirectory;
 
 const std::string PerCubicMetre = std::string("/m") + '\xB3';
@@ -243,7 +243,7 @@ TEST(AirFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
         }
         FreeFormatReader reader(text);
         ModelDataSet data;
-        EXPECT_EQ(runTimeCode([&] { ReadAirData(reader, data); }), c.code);
+        EXPECT_EQ(codeOf([&] { ReadAirData(reader, data); }), c.code);
     }
 }
 
@@ -251,7 +251,7 @@ TEST(AirFileReader, ARefusedVersionStoresNothing) {
     FreeFormatReader reader(fileText(fixture("broken-version.box")));
     ModelDataSet data;
     data.SubModelName = "before";
-    EXPECT_EQ(runTimeCode([&] { ReadAirData(reader, data); }), 62);
+    EXPECT_EQ(codeOf([&] { ReadAirData(reader, data); }), 62);
     EXPECT_EQ(data, [] {
         ModelDataSet untouched;
         untouched.SubModelName = "before";
@@ -313,10 +313,10 @@ TEST(AirFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
                          std::to_string(prefix.size()));
             FreeFormatReader reader(prefix);
             ModelDataSet data;
-            const int code = runTimeCode([&] { ReadAirData(reader, data); });
+            const int code = codeOf([&] { ReadAirData(reader, data); });
             if (code == 0) {
                 for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
-                    EXPECT_EQ(runTimeCode([&] { SelectAirChemical(data, i); }), 0);
+                    EXPECT_EQ(codeOf([&] { SelectAirChemical(data, i); }), 0);
                 }
             }
             if (prefix.size() == text.size()) {

@@ -1,6 +1,7 @@
 #include "datafiles/ConcentrationGrid.h"
 
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,17 +10,9 @@
 namespace torval {
 namespace {
 
-using Index = ConcentrationGrid::Index;
+using testing::codeOf;
 
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
+using Index = ConcentrationGrid::Index;
 
 // Cell (i, j, k, l) of a 0..2 x 0..3 x 0..1 x 0..2 grid holds 1000i + 100j + 10k + l, so every
 // value names the indexes it was read from.
@@ -63,7 +56,7 @@ TEST(ConcentrationGrid, IndexingChecksTheRankAndEveryBound) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(failureCode(c.access), c.code);
+        EXPECT_EQ(codeOf(c.access), c.code);
     }
     EXPECT_EQ(line.rank(), 1u);
     EXPECT_EQ(box.rank(), 4u);
@@ -75,12 +68,12 @@ TEST(ConcentrationGrid, FailedRedimKeepsTheGridAndItsRank) {
     ConcentrationGrid grid;
     grid.redim({1, 2}, {1, 2});
     grid.at(2, 2) = 7.5;
-    EXPECT_EQ(failureCode([&] { grid.redim({1, 2}, {3, 1}, {1, 1}); }), 9);
+    EXPECT_EQ(codeOf([&] { grid.redim({1, 2}, {3, 1}, {1, 1}); }), 9);
     EXPECT_EQ(grid.rank(), 2u);
     EXPECT_EQ(grid.at(2, 2), 7.5);
     grid.erase();
     EXPECT_EQ(grid.rank(), 0u);
-    EXPECT_EQ(failureCode([&] { grid.at(1, 1); }), 9);
+    EXPECT_EQ(codeOf([&] { grid.at(1, 1); }), 9);
 }
 
 TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
@@ -110,7 +103,7 @@ TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<double> visited;
-        const int code = failureCode(
+        const int code = codeOf(
             [&] { grid.forEachCell(c.selection, [&](double cell) { visited.push_back(cell); }); });
         EXPECT_EQ(code, c.code);
         EXPECT_EQ(visited, c.visited);
@@ -141,7 +134,7 @@ TEST(ConcentrationGrid, CopiesCellsBetweenGridsOfOtherLowerBounds) {
 
     ConcentrationGrid small;
     small.redim({1, 2}, {1, 2}, {1, 1}, {1, 2});
-    EXPECT_EQ(failureCode([&] { small.copyCells(source, {{1}, {3}, {1}, {1}}); }), 9);
+    EXPECT_EQ(codeOf([&] { small.copyCells(source, {{1}, {3}, {1}, {1}}); }), 9);
 }
 
 } // namespace

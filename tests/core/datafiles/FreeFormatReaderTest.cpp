@@ -1,6 +1,7 @@
 #include "datafiles/FreeFormatReader.h"
 
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,14 +12,7 @@
 namespace torval {
 namespace {
 
-int codeOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.code();
-    }
-    return 0;
-}
+using testing::codeOf;
 
 // One read and what it must give: a text, a number, or a run-time code.
 struct Read {

@@ -12,6 +12,7 @@
 namespace torval {
 namespace {
 
+using testing::cellAt;
 using testing::DataSummary;
 using testing::fileText;
 using testing::groundwaterFixture;
@@ -26,17 +27,6 @@ struct Cell {
     std::vector<int> index;
     double value;
 };
-
-double cellAt(const ConcentrationGrid& grid, const std::vector<int>& i) {
-    switch (i.size()) {
-    case 2:
-        return grid.at(i[0], i[1]);
-    case 3:
-        return grid.at(i[0], i[1], i[2]);
-    default:
-        return grid.at(i[0], i[1], i[2], i[3]);
-    }
-}
 
 struct Axes {
     std::vector<double> x, y, z, t;

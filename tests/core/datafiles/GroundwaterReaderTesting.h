@@ -65,6 +65,18 @@ inline std::vector<double> usedValues(const BoundedArray<double, 1>& values, int
     return used;
 }
 
+// The cell of a grid of rank 2 to 4 at the indexes.
+inline double cellAt(const ConcentrationGrid& grid, const std::vector<int>& i) {
+    switch (i.size()) {
+    case 2:
+        return grid.at(i[0], i[1]);
+    case 3:
+        return grid.at(i[0], i[1], i[2]);
+    default:
+        return grid.at(i[0], i[1], i[2], i[3]);
+    }
+}
+
 struct DataSummary {
     std::string subModel;
     std::string xRange, yRange, zRange, tRange;

@@ -13,6 +13,7 @@
 namespace torval {
 namespace {
 
+using testing::cellAt;
 using testing::DataSummary;
 using testing::fileText;
 using testing::groundwaterFixture;
@@ -22,17 +23,6 @@ using testing::readGroundwaterText;
 using testing::summaryOf;
 using testing::usedValues;
 using testing::withReplaced;
-
-double cellAt(const ConcentrationGrid& grid, const std::vector<int>& i) {
-    switch (i.size()) {
-    case 2:
-        return grid.at(i[0], i[1]);
-    case 3:
-        return grid.at(i[0], i[1], i[2]);
-    default:
-        return grid.at(i[0], i[1], i[2], i[3]);
-    }
-}
 
 struct SpeciesCell {
     int species;

@@ -2,6 +2,7 @@
 
 #include "datafiles/DataLayout.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,15 +12,7 @@
 namespace torval {
 namespace {
 
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
+using testing::codeOf;
 
 BoundedArray<double, 1> seriesOf(std::vector<double> values, double atZero = 0.0) {
     BoundedArray<double, 1> series;
@@ -226,7 +219,7 @@ TEST(SelectAirChemical, Failures) {
         SCOPED_TRACE(c.name);
         ModelDataSet data = airDataSet();
         c.spoil(data);
-        EXPECT_EQ(failureCode([&] { SelectAirChemical(data, c.index); }),
+        EXPECT_EQ(codeOf([&] { SelectAirChemical(data, c.index); }),
                   ErrorCode::SubscriptOutOfRange);
     }
 }
@@ -292,7 +285,7 @@ TEST(AxisValuesFromRange, BuildsCoordinatesFromIndexOne) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.range);
         BoundedArray<double, 1> values = seriesOf({-1, -2});
-        EXPECT_EQ(failureCode([&] { AxisValuesFromRange(c.range, values); }), c.code);
+        EXPECT_EQ(codeOf([&] { AxisValuesFromRange(c.range, values); }), c.code);
         EXPECT_EQ(values, c.code == 0 ? seriesOf(c.coordinates) : seriesOf({-1, -2}));
     }
 }

@@ -2,12 +2,13 @@
 // What the reader tests of the air and surface-water files share: fixture and sample files,
 // the prefixes of a file cut at its line ends, and the run-time code an action raises.
 
-#include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +43,16 @@ inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& d
     return files;
 }
 
+// The numbers of a text separated by blanks ("0 100 200"), for compact table rows.
+inline std::vector<double> numbers(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<double> values;
+    for (double value = 0; in >> value;) {
+        values.push_back(value);
+    }
+    return values;
+}
+
 inline bool isBrokenFixture(const std::filesystem::path& path) {
     return path.filename().string().starts_with("broken-");
 }
@@ -58,17 +69,6 @@ inline std::vector<std::string> lineEndPrefixes(const std::string& text) {
         prefixes.push_back(text);
     }
     return prefixes;
-}
-
-// The run-time code the action raises; 0 when it succeeds. Any other exception escapes.
-template <typename Action>
-int runTimeCode(Action&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
 }
 
 // The text with its first `find` replaced; the fixture must hold `find`.

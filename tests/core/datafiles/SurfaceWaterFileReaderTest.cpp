@@ -7,14 +7,16 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace torval {
 namespace {
 
+using testing::codeOf;
 using testing::fileText;
+using testing::numbers;
 using testing::RecordingPrompter;
-using testing::runTimeCode;
 using testing::testDataDirectory;
 
 const std::string KilogramsPerCubicMetre = std::string("kg/m") + '\xB3';
@@ -44,21 +46,19 @@ std::vector<double> gridCells(const ModelDataSet& data) {
     return values;
 }
 
+// Coordinates 1..N, cells and Monte Carlo values 1..count-1 as blank-separated numbers.
 struct Expected {
     std::string file;
     std::string subType;
     int dataType;
     double initialConcentration;
     std::string modelResult;
-    std::vector<double> x = {}; // coordinates 1..NumX, and so on
-    std::vector<double> y = {};
-    std::vector<double> t = {};
-    std::vector<double> cells = {};
-    std::vector<double> monteCarlo = {}; // values 1..count-1
+    std::string x = "", y = "", t = "", cells = "", monteCarlo = "";
     std::int16_t monteCarloCount = -1;
 };
 
 TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
+    const std::string none;
     const std::vector<Expected> cases = {
         {"outfall.spd", "Surface Point Discharges", 2, 0.05, "0.005"},
         // Without a concentration the discharge line is one field and nothing is kept from it.
@@ -68,99 +68,32 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
         // A near-field sub type without a reader reads nothing more.
         {"jet.spd", "Surface Jet", 2, -1, ""},
         // A Monte Carlo count of 1 stores no value.
-        {"outfallmc.spd",
-         "Submerged Point Discharges",
-         0,
-         0.08,
-         "Monte Carlo Simulation",
-         {},
-         {},
-         {},
-         {},
-         {},
-         1},
-        {"cross.rvr",
-         "Transverse Mixing",
-         7,
-         0.005,
-         "32",
-         {0, 100, 200},
-         {0, 10},
-         {},
-         {11, 12, 21, 22, 31, 32}},
-        {"steady.rvr",
-         "Longitudinal Advection",
-         3,
-         0.002,
-         "0.002",
-         {0, 50, 100},
-         {},
-         {},
-         {0.002, 0.0015, 0.001}},
-        {"moving.rvr",
-         "Longitudinal Advection",
-         11,
-         0.002,
-         "0.002",
-         {0, 500},
-         {},
-         {0, 3600, 7200},
-         {0.002, 0.002, 0.002, 0, 0.0007, 0.0019}},
-        {"estuary.est",
-         "Estuary",
-         3,
-         0.004,
-         "0.004",
-         {1000, 2000, 3000},
-         {},
-         {},
-         {0.004, 0.003, 0.002}},
-        {"montecarlo.est",
-         "Estuary",
-         0,
-         0.004,
-         "Monte Carlo Simulation",
-         {},
-         {},
-         {},
-         {},
-         {0.0031, 0.0032, 0.0033},
-         4},
-        {"pond.lak", "Small Lakes", 6, 0.001, "0.0007", {}, {}, {0, 100, 200}, {0, 0.0005, 0.0007}},
-        {"lakebox.lak",
-         "Small Lakes (Box Model)",
-         6,
-         0.001,
-         "0.00077",
-         {},
-         {},
-         {0, 100},
-         {0.0004, 0.00077}},
+        {"outfallmc.spd", "Submerged Point Discharges", 0, 0.08, "Monte Carlo Simulation", none,
+         none, none, none, none, 1},
+        {"cross.rvr", "Transverse Mixing", 7, 0.005, "32", "0 100 200", "0 10", none,
+         "11 12 21 22 31 32"},
+        {"steady.rvr", "Longitudinal Advection", 3, 0.002, "0.002", "0 50 100", none, none,
+         "0.002 0.0015 0.001"},
+        {"moving.rvr", "Longitudinal Advection", 11, 0.002, "0.002", "0 500", none, "0 3600 7200",
+         "0.002 0.002 0.002 0 0.0007 0.0019"},
+        {"estuary.est", "Estuary", 3, 0.004, "0.004", "1000 2000 3000", none, none,
+         "0.004 0.003 0.002"},
+        {"montecarlo.est", "Estuary", 0, 0.004, "Monte Carlo Simulation", none, none, none, none,
+         "0.0031 0.0032 0.0033", 4},
+        {"pond.lak", "Small Lakes", 6, 0.001, "0.0007", none, none, "0 100 200", "0 0.0005 0.0007"},
+        {"lakebox.lak", "Small Lakes (Box Model)", 6, 0.001, "0.00077", none, none, "0 100",
+         "0.0004 0.00077"},
         {"lakebox-steady.lak", "Small Lakes (Box Model)", 2, 0.001, "0.00077"},
-        {"ocean.oce",
-         "Oceans",
-         7,
-         0.002,
-         "0.00002",
-         {100, 200},
-         {-50, 50},
-         {},
-         {1e-6, 2e-5, 3e-6, 4e-6}},
+        {"ocean.oce", "Oceans", 7, 0.002, "0.00002", "100 200", "-50 50", none,
+         "1e-6 2e-5 3e-6 4e-6"},
         // The Monte Carlo data are not read: the lines after the marker are not a result.
         {"mcdata.oce", "Oceans", 1, 0.002, "Deterministic"},
         {"bed.riv", "Fletcher-Dotson Model", 2, -1, "0.00795"},
         // A range without a step is the single point it names.
-        {"onishi.riv", "Onishi Model", 6, -1, "0.0079", {}, {}, {86400}, {0.0079}},
-        {"delta.etr",
-         "Estuaries",
-         11,
-         -1,
-         "0.006",
-         {0, 2000},
-         {},
-         {0, 50, 100},
-         {0, 0.002, 0.006, 0, 0.001, 0.003}},
-        {"reservoir.lke", "Lakes", 6, -1, "0.004", {}, {}, {0, 86400}, {0.001, 0.004}},
+        {"onishi.riv", "Onishi Model", 6, -1, "0.0079", none, none, "86400", "0.0079"},
+        {"delta.etr", "Estuaries", 11, -1, "0.006", "0 2000", none, "0 50 100",
+         "0 0.002 0.006 0 0.001 0.003"},
+        {"reservoir.lke", "Lakes", 6, -1, "0.004", none, none, "0 86400", "0.001 0.004"},
     };
     for (const Expected& c : cases) {
         SCOPED_TRACE(c.file);
@@ -180,18 +113,17 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
         EXPECT_EQ(data.McIterationCount, c.monteCarloCount);
         if (c.monteCarloCount >= 1) {
             EXPECT_EQ(data.McIterationValues.upper(), c.monteCarloCount - 1);
-            EXPECT_EQ(usedValues(data.McIterationValues, c.monteCarloCount - 1), c.monteCarlo);
+            EXPECT_EQ(usedValues(data.McIterationValues, c.monteCarloCount - 1),
+                      numbers(c.monteCarlo));
         }
-        if (!c.x.empty()) {
-            EXPECT_EQ(usedValues(data.XValues, data.NumX), c.x);
+        for (const auto& [axis, values, count] :
+             {std::tuple{c.x, &data.XValues, data.NumX}, std::tuple{c.y, &data.YValues, data.NumY},
+              std::tuple{c.t, &data.TValues, data.NumT}}) {
+            if (!axis.empty()) {
+                EXPECT_EQ(usedValues(*values, count), numbers(axis));
+            }
         }
-        if (!c.y.empty()) {
-            EXPECT_EQ(usedValues(data.YValues, data.NumY), c.y);
-        }
-        if (!c.t.empty()) {
-            EXPECT_EQ(usedValues(data.TValues, data.NumT), c.t);
-        }
-        EXPECT_EQ(gridCells(data), c.cells);
+        EXPECT_EQ(gridCells(data), numbers(c.cells));
     }
 }
 
@@ -267,7 +199,7 @@ TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
         FreeFormatReader reader(
             testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement));
         ModelDataSet data;
-        EXPECT_EQ(runTimeCode([&] { ReadSurfaceWaterData(reader, data); }), c.code);
+        EXPECT_EQ(codeOf([&] { ReadSurfaceWaterData(reader, data); }), c.code);
     }
 }
 
@@ -308,11 +240,11 @@ TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
                          std::to_string(prefix.size()));
             FreeFormatReader reader(prefix);
             ModelDataSet data;
-            const int code = runTimeCode([&] { ReadSurfaceWaterData(reader, data); });
+            const int code = codeOf([&] { ReadSurfaceWaterData(reader, data); });
             if (code == 0) {
-                EXPECT_EQ(runTimeCode([&] { gridCells(data); }), 0);
+                EXPECT_EQ(codeOf([&] { gridCells(data); }), 0);
                 for (const Axis axis : LayoutAxes(data.DataType)) {
-                    EXPECT_EQ(runTimeCode([&] {
+                    EXPECT_EQ(codeOf([&] {
                                   usedValues(axisValuesOf(data, axis), pointCountOf(data, axis));
                               }),
                               0);

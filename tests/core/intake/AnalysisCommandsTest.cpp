@@ -26,6 +26,8 @@ TEST_F(AnalysisCommandsTest, NewStartsAFreshAnalysisOnTheChosenMedium) {
         state.riskInput.SpecifiedConc = "7";
         state.AnalysisState = Analysis::Saved;
         state.MonteCarloCount = 31;
+        state.SavedMCInputRowCount = 4;
+        state.SavedMCResultRowCount = 4;
         state.MCChemicalCount = 3;
         openInputMode();
         services.media = {c.medium};
@@ -42,7 +44,8 @@ TEST_F(AnalysisCommandsTest, NewStartsAFreshAnalysisOnTheChosenMedium) {
         EXPECT_EQ(text(12), c.started ? "" : "7");
         EXPECT_EQ(state.AnalysisState, c.started ? Analysis::Changed : Analysis::Saved);
         EXPECT_EQ(state.MonteCarloCount, c.started ? 0 : 31);
-        EXPECT_EQ(services.forgotten, c.started ? 1 : 0);
+        EXPECT_EQ(state.SavedMCInputRowCount, c.started ? 0 : 4);
+        EXPECT_EQ(state.SavedMCResultRowCount, c.started ? 0 : 4);
         if (c.started) {
             EXPECT_EQ(state.riskInput.ModelDataUsed, c.medium != Medium::Input);
             EXPECT_EQ(state.modelData.DataType, c.medium == Medium::Input ? -1 : 7);
@@ -199,6 +202,7 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
         openInputMode();
         form->editEntry(12, reference("2", 1));
         state.MonteCarloCount = 11;
+        state.SavedMCInputRowCount = 3;
         if (c.answer) {
             prompter.answers.push_back(*c.answer);
         }
@@ -223,11 +227,12 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
         EXPECT_EQ(services.saves, c.saves);
         if (!c.file) {
             EXPECT_EQ(state.MonteCarloCount, 11) << "nothing is reset for nothing";
+            EXPECT_EQ(state.SavedMCInputRowCount, 3);
             EXPECT_EQ(text(12), reference("2", 1));
             continue;
         }
         EXPECT_EQ(services.readPaths, std::vector<std::string>{other});
-        EXPECT_EQ(services.forgotten, 1);
+        EXPECT_EQ(state.SavedMCInputRowCount, 0);
         EXPECT_EQ(state.MonteCarloCount, 51) << "the reset comes before the file is read";
         EXPECT_EQ(state.AnalysisState, Analysis::Saved);
         EXPECT_FALSE(state.RiskFileOpened) << "the window has been filled";

@@ -181,12 +181,12 @@ TEST_F(AnalysisEditingTest, NewIntervalsDiscardAMonteCarloAverage) {
         form->editEntry(10, reference("102.5", 1));
         form->editEntry(7, c.y);
         state.MonteCarloCount = 21;
-        const int forgottenBefore = services.forgotten;
+        state.SavedMCInputRowCount = 5;
 
         type(6, "0:10");
 
         EXPECT_EQ(state.MonteCarloCount, c.reset ? 0 : 21);
-        EXPECT_EQ(services.forgotten - forgottenBefore, c.reset ? 1 : 0);
+        EXPECT_EQ(state.SavedMCInputRowCount, c.reset ? 0 : 5);
         EXPECT_EQ(text(10), c.average);
     }
 }
@@ -210,6 +210,8 @@ TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
         form->editEntry(14, reference("2", 2));
         form->SetKindLabel();
         state.MonteCarloCount = 101;
+        state.SavedMCInputRowCount = 2;
+        state.SavedMCResultRowCount = 2;
         state.riskInput.ResultText = "Monte Carlo";
         state.ResultCount = 101;
         state.AnalysisState = Analysis::Calculated;
@@ -221,7 +223,8 @@ TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
         EXPECT_EQ(state.riskInput.IntakeType, 5);
         EXPECT_EQ(form->row(20).caption, "  Inhalation of Vapor-Phase Chemical or Particulates:");
         EXPECT_EQ(state.MonteCarloCount, 0);
-        EXPECT_EQ(services.forgotten, 2); // the concentration option, then the pathway
+        EXPECT_EQ(state.SavedMCInputRowCount, 0);
+        EXPECT_EQ(state.SavedMCResultRowCount, 0);
         EXPECT_EQ(text(12), "1.5");
         EXPECT_EQ(text(14), "2");
         EXPECT_EQ(form->controls().kindLabel, "Regular");

@@ -36,7 +36,6 @@ public:
     std::function<void(AppState&)> fillData; // what a reader leaves in the data set
     int loadCalls = 0;
     std::optional<std::int16_t> chemical; // nullopt: the chemical is kept
-    int forgotten = 0;                    // saved Monte Carlo rows forgotten
     int monteCarloShown = 0;
     std::vector<AnalysisEntry> offered; // what the Monte Carlo window was given
     std::string kind;
@@ -72,7 +71,6 @@ public:
         state.MCCurrentChemical = chemical.value_or(state.MCCurrentChemical);
         return chemical.has_value();
     }
-    void forgetSavedRows(AppState&) override { ++forgotten; }
     void show(AppState&, const std::vector<AnalysisEntry>& parameters,
               std::string_view calculationKind) override {
         ++monteCarloShown;

@@ -92,6 +92,7 @@ TEST_F(AnalysisWindowOperationsTest, WritingTheWindowShowsTheRecordWithoutAnEdit
     openInputMode();
     state.AnalysisState = Analysis::Saved;
     state.MonteCarloCount = 51;
+    state.SavedMCResultRowCount = 2;
     RiskInput input;
     input.ConcChoice = 1;
     input.MaximumConc = "4.5";
@@ -111,7 +112,7 @@ TEST_F(AnalysisWindowOperationsTest, WritingTheWindowShowsTheRecordWithoutAnEdit
     EXPECT_EQ(text(19), "Monte Carlo|70:2");
     EXPECT_EQ(state.AnalysisState, Analysis::Saved);
     EXPECT_EQ(state.MonteCarloCount, 51) << "the stored Monte Carlo run stays usable";
-    EXPECT_EQ(services.forgotten, 0);
+    EXPECT_EQ(state.SavedMCResultRowCount, 2);
 
     input.IntakeType = 11;
     form->WriteInputToWindow(input);

@@ -1,5 +1,6 @@
 #include "intake/IntakeEquations.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,6 +8,8 @@
 
 namespace torval {
 namespace {
+
+using testing::codeOf;
 
 // Variants 1..3, iterations 1..4. Chemical 1 holds variant x 100 + iteration + 0.5; chemical
 // 2 holds -1 everywhere, which a resolution must never see.
@@ -167,12 +170,8 @@ TEST(ResolveEvaluationInput, StopsAtAMissingValueAndKeepsWhatWasResolvedBefore) 
         RiskInput work;
         work.Concentration = "previous";
         work.DrinkingWater = previous;
-        try {
-            ResolveEvaluationInput(state, source, work, c.evaluation);
-            ADD_FAILURE() << "no failure";
-        } catch (const RunTimeError& failure) {
-            EXPECT_EQ(failure.code(), ErrorCode::SubscriptOutOfRange);
-        }
+        EXPECT_EQ(codeOf([&] { ResolveEvaluationInput(state, source, work, c.evaluation); }),
+                  ErrorCode::SubscriptOutOfRange);
         EXPECT_EQ(work.IntakeType, 0);
         EXPECT_EQ(work.Concentration, c.expectedConcentration);
         EXPECT_EQ(work.DrinkingWater, c.expectedParameters);

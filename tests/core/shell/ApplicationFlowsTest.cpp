@@ -94,9 +94,7 @@ TEST(NewApplication, CancellingTheMediumChoiceKeepsTheCurrentAnalysis) {
     EXPECT_EQ(state.AnalysisState, before.AnalysisState);
     EXPECT_EQ(state.RiskFileOpened, before.RiskFileOpened);
     EXPECT_EQ(state.riskInput, before.riskInput);
-    EXPECT_EQ(state.modelData.DataType, before.modelData.DataType);
-    EXPECT_EQ(state.modelData.ModelName, before.modelData.ModelName);
-    EXPECT_EQ(state.modelData.CurrentChemical, before.modelData.CurrentChemical);
+    EXPECT_TRUE(state.modelData == before.modelData);
     EXPECT_EQ(state.MCCurrentChemical, before.MCCurrentChemical);
     EXPECT_EQ(state.MCChemicalCount, before.MCChemicalCount);
     EXPECT_EQ(loader.calls, 0);

@@ -1,5 +1,7 @@
 #include "shell/BoundedArray.h"
 
+#include "support/CodeOf.h"
+
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -9,15 +11,7 @@
 namespace torval {
 namespace {
 
-template <typename F>
-int failureCode(F&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& failure) {
-        return failure.code();
-    }
-    return 0;
-}
+using testing::codeOf;
 
 constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t Smallest = std::numeric_limits<std::int64_t>::min();
@@ -38,7 +32,7 @@ TEST(BoundedArray, ChecksEveryIndexAgainstItsOwnDimension) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.index[0] << "," << c.index[1] << "," << c.index[2]);
         const BoundedArray<int, 3>& view = grid;
-        const int code = failureCode([&] { view.at(c.index[0], c.index[1], c.index[2]); });
+        const int code = codeOf([&] { view.at(c.index[0], c.index[1], c.index[2]); });
         EXPECT_EQ(code, c.inside ? 0 : ErrorCode::SubscriptOutOfRange);
     }
 }
@@ -68,7 +62,7 @@ TEST(BoundedArray, FourDimensionalIndexesMapOntoDistinctElements) {
 TEST(BoundedArray, ReportsTheBoundsOfEachDimension) {
     BoundedArray<double, 2> table;
     EXPECT_FALSE(table.isAllocated());
-    EXPECT_EQ(failureCode([&] { table.lower(); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { table.lower(); }), ErrorCode::SubscriptOutOfRange);
 
     table.redim({0, 9}, {-2, 5});
     EXPECT_TRUE(table.isAllocated());
@@ -76,18 +70,18 @@ TEST(BoundedArray, ReportsTheBoundsOfEachDimension) {
     EXPECT_EQ(table.upper(1), 9);
     EXPECT_EQ(table.lower(2), -2);
     EXPECT_EQ(table.upper(2), 5);
-    EXPECT_EQ(failureCode([&] { table.upper(0); }), ErrorCode::SubscriptOutOfRange);
-    EXPECT_EQ(failureCode([&] { table.upper(3); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { table.upper(0); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { table.upper(3); }), ErrorCode::SubscriptOutOfRange);
 }
 
 TEST(BoundedArray, UnallocatedOrErasedArrayRejectsEveryIndex) {
     BoundedArray<double, 1> series;
-    EXPECT_EQ(failureCode([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
     series.redim({0, 0});
     series.at(0) = 4.0;
     series.erase();
     EXPECT_FALSE(series.isAllocated());
-    EXPECT_EQ(failureCode([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
 }
 
 TEST(BoundedArray, RedimClearsTheContents) {
@@ -104,7 +98,7 @@ TEST(BoundedArray, RedimClearsTheContents) {
     BoundedArray<double, 2> fresh;
     fresh.redim({0, 3}, {2, 2});
     EXPECT_TRUE(table == fresh);
-    EXPECT_EQ(failureCode([&] { table.at(1, 1); }), ErrorCode::SubscriptOutOfRange);
+    EXPECT_EQ(codeOf([&] { table.at(1, 1); }), ErrorCode::SubscriptOutOfRange);
 }
 
 TEST(BoundedArray, ImpossibleSizesFailAndKeepThePreviousContents) {
@@ -126,7 +120,7 @@ TEST(BoundedArray, ImpossibleSizesFailAndKeepThePreviousContents) {
         BoundedArray<double, 2> table;
         table.redim({1, 1}, {1, 2});
         table.at(1, 2) = 7.0;
-        EXPECT_EQ(failureCode([&] { table.redim(c.first, c.second); }), c.code);
+        EXPECT_EQ(codeOf([&] { table.redim(c.first, c.second); }), c.code);
         EXPECT_EQ(table.upper(2), 2);
         EXPECT_EQ(table.at(1, 2), 7.0);
     }

@@ -4,6 +4,7 @@
 #include "shell/Platform.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
+#include "support/CodeOf.h"
 #include "support/RecordingPrompter.h"
 #include "support/ScratchDirectory.h"
 
@@ -16,6 +17,8 @@
 
 namespace torval {
 namespace {
+
+using testing::codeOf;
 
 using testing::RecordingPrompter;
 using testing::ScratchDirectory;
@@ -148,12 +151,8 @@ TEST(Configuration, AFileBeyondTheSizeLimitKeepsItsWholeEarlyLinesAndRaises62) {
     dir.writeFile("torval.ini", file);
 
     AppSettings settings;
-    try {
-        readConfigurationInto(dir.path("torval.ini"), settings);
-        ADD_FAILURE() << "an oversized file was read without complaint";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::InputPastEndOfFile);
-    }
+    EXPECT_EQ(codeOf([&] { readConfigurationInto(dir.path("torval.ini"), settings); }),
+              ErrorCode::InputPastEndOfFile);
     EXPECT_EQ(settings, with(&AppSettings::TextEditorPath, "/e"));
 }
 
@@ -173,12 +172,7 @@ TEST(Configuration, AFileOfExactlyTheSizeLimitIsReadWhole) {
 
 TEST(Configuration, AFileThatCannotBeOpenedRaises53) {
     const ScratchDirectory dir("config");
-    try {
-        LoadConfiguration(dir.path("missing.ini"));
-        ADD_FAILURE() << "a missing file was read";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::FileNotFound);
-    }
+    EXPECT_EQ(codeOf([&] { LoadConfiguration(dir.path("missing.ini")); }), ErrorCode::FileNotFound);
 }
 
 // A sink over the real temporary file that takes only the first `limit` bytes, as a disk that

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,6 +10,8 @@
 
 namespace torval {
 namespace {
+
+using testing::codeOf;
 
 struct ConfirmCase {
     int option;
@@ -71,12 +74,7 @@ TEST(NewForm, AlwaysSelectsAnExistingOption) {
         EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
 
         for (const int wrong : {-1, 7}) {
-            try {
-                form.selectOption(wrong);
-                ADD_FAILURE() << "option " << wrong << " was accepted";
-            } catch (const RunTimeError& failure) {
-                EXPECT_EQ(failure.code(), ErrorCode::SubscriptOutOfRange);
-            }
+            EXPECT_EQ(codeOf([&] { form.selectOption(wrong); }), ErrorCode::SubscriptOutOfRange);
         }
         EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
     }

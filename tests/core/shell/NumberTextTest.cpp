@@ -1,6 +1,7 @@
 #include "shell/NumberText.h"
 
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,14 +12,7 @@
 namespace torval {
 namespace {
 
-int codeOf(auto&& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.code();
-    }
-    return 0;
-}
+using testing::codeOf;
 
 TEST(NumberText, NumericTestFollowsTheDecimalGrammar) {
     struct Case {

@@ -1,6 +1,7 @@
 #include "shell/Platform.h"
 
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +14,8 @@
 
 namespace torval {
 namespace {
+
+using testing::codeOf;
 
 namespace fs = std::filesystem;
 
@@ -82,12 +85,7 @@ TEST_F(Platform, FreeDiskSpaceKBMeasuresAnExistingDirectoryAndRefusesAMissingOne
     EXPECT_GT(free, 0.0);
     EXPECT_LE(free, static_cast<double>(space.capacity) / 1024.0);
 
-    try {
-        FreeDiskSpaceKB(path("nowhere"));
-        FAIL() << "a missing directory has no free space to report";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::DiskNotReady);
-    }
+    EXPECT_EQ(codeOf([&] { FreeDiskSpaceKB(path("nowhere")); }), ErrorCode::DiskNotReady);
 }
 
 struct JoinCase {

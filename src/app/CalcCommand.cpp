@@ -1,0 +1,161 @@
+#include "CalcCommand.h"
+
+#include "IntakeCommand.h"
+#include "IntakeSummary.h"
+#include "datafiles/RiskDataFile.h"
+#include "intake/AnalysisForm.h"
+#include "print/PdfPrintSink.h"
+#include "reports/PlotFile.h"
+#include "reports/ResultsReport.h"
+#include "reports/TextReportRenderer.h"
+#include "shell/ErrorReport.h"
+#include "shell/FileReplacement.h"
+#include "shell/NumberText.h"
+#include "shell/Text.h"
+
+#include <QGuiApplication>
+#include <functional>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+namespace torval::cli {
+
+namespace {
+
+bool isMonteCarloResult(const AppState& state) {
+    return contains(lowerCase(state.riskInput.ResultText), "monte");
+}
+
+// Elements 1..ResultCount-1 of IntakeResults: every evaluation of the last calculation.
+std::vector<double> intakesOf(const AppState& state) {
+    std::vector<double> intakes;
+    for (std::int32_t i = 1; i < state.ResultCount; ++i) {
+        intakes.push_back(state.IntakeResults.at(i));
+    }
+    return intakes;
+}
+
+// Runs the analysis window's Calculation command on the analysis as read; true when the
+// calculation ran to its end.
+bool calculate(AppState& state, Prompter& prompter) {
+    AnalysisForm form(state, prompter);
+    form.load();
+    state.ResultsOutdated = true; // stays so unless a calculation completes
+    form.CalculationCommand();
+    return !state.ResultsOutdated;
+}
+
+void printSummary(const AppState& state, std::ostream& out) {
+    if (!isMonteCarloResult(state)) {
+        out << "Chemical Intake: " << state.riskInput.ResultText << " mg/(kg-day)\n";
+        return;
+    }
+    const std::vector<double> intakes = intakesOf(state);
+    out << "Chemical Intake: Monte Carlo Simulation\n";
+    out << "Iterations: " << intakes.size() << '\n';
+    if (intakes.empty()) {
+        return;
+    }
+    const IntakeSummary summary = summariseIntakes(intakes);
+    const std::pair<const char*, double> lines[] = {
+        {"Minimum: ", summary.minimum},
+        {"5th Percentile: ", summary.p5},
+        {"Median: ", summary.median},
+        {"95th Percentile: ", summary.p95},
+        {"Maximum: ", summary.maximum},
+        {"Arithmetic Mean: ", summary.mean},
+        {"Standard Deviation: ", summary.standardDeviation},
+    };
+    for (const auto& [label, value] : lines) {
+        out << label << generalText(value) << " mg/(kg-day)\n";
+    }
+}
+
+void printJson(const AppState& state, std::ostream& out) {
+    const std::vector<double> intakes = intakesOf(state);
+    nlohmann::json result = {{"resultText", state.riskInput.ResultText},
+                             {"resultCount", state.ResultCount},
+                             {"intakes", intakes}};
+    if (isMonteCarloResult(state) && !intakes.empty()) {
+        const IntakeSummary summary = summariseIntakes(intakes);
+        result["statistics"] = {{"n", summary.n},       {"min", summary.minimum},
+                                {"p5", summary.p5},     {"median", summary.median},
+                                {"p95", summary.p95},   {"max", summary.maximum},
+                                {"mean", summary.mean}, {"sd", summary.standardDeviation}};
+    }
+    out << result.dump(2) << '\n';
+}
+
+// Writes one output; a failure is reported with the file's name and answers false.
+bool writeOutput(Prompter& prompter, const std::string& path, const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const std::exception& failure) {
+        reportFailure(prompter, failure, path, "");
+        return false;
+    }
+}
+
+// Fonts are measured through the windowing layer, which exists only within an application
+// object; without a display the offscreen platform serves.
+void renderPdf(const ReportDocument& document, const std::string& path) {
+    std::unique_ptr<QGuiApplication> application;
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "torval-cli";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    PdfPrintSink(path).print(document);
+}
+
+bool writeReport(const AppState& state, Prompter& prompter, const std::string& path) {
+    return writeOutput(prompter, path, [&] {
+        const ReportDocument document = ResultsReportDocument(state);
+        if (lowerCase(path).ends_with(".pdf")) {
+            renderPdf(document, path);
+        } else {
+            replaceFileContents(path, RenderReportText(document));
+        }
+    });
+}
+
+bool writeOutputs(const CalcRequest& request, AppState& state, Prompter& prompter) {
+    if (!request.plotDirectory.empty()) {
+        const std::string plotPath = PlotFileName(request.plotDirectory);
+        if (!writeOutput(prompter, plotPath,
+                         [&] { replaceFileContents(plotPath, WritePlotFile(state)); })) {
+            return false;
+        }
+    }
+    if (!request.reportPath.empty() && !writeReport(state, prompter, request.reportPath)) {
+        return false;
+    }
+    return request.savePath.empty() || WriteRiskDataFile(state, prompter, request.savePath);
+}
+
+} // namespace
+
+int runCalc(const CalcRequest& request, Prompter& prompter, std::ostream& out, std::ostream& err) {
+    auto state = std::make_unique<AppState>();
+    if (!ReadRiskDataFile(*state, prompter, request.path)) {
+        return ExitRunTimeError;
+    }
+    if (!calculate(*state, prompter)) {
+        err << "torval-cli: the calculation of " << request.path << " did not run to its end\n";
+        return ExitRunTimeError;
+    }
+    if (request.json) {
+        printJson(*state, out);
+    } else {
+        printSummary(*state, out);
+    }
+    return writeOutputs(request, *state, prompter) ? ExitSuccess : ExitFileNotWritten;
+}
+
+} // namespace torval::cli

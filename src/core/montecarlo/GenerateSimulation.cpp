@@ -1,0 +1,123 @@
+#include "montecarlo/GenerateSimulation.h"
+
+#include "montecarlo/DistributionCode.h"
+#include "montecarlo/Statistics.h"
+#include "montecarlo/VariantChecks.h"
+#include "shell/NumberText.h"
+#include "shell/RunTimeError.h"
+
+#include <cmath>
+#include <span>
+
+namespace torval {
+
+namespace {
+
+// The busy pointer shows for the whole generation and is restored however it ends.
+class BusyPointer {
+public:
+    explicit BusyPointer(Prompter& prompter) : prompter_(prompter) { prompter_.setBusy(true); }
+    ~BusyPointer() { prompter_.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Prompter& prompter_;
+};
+
+// The library takes floats: a number beyond the float range is an overflow.
+float singleOf(std::string_view text) {
+    const auto value = static_cast<float>(toDouble(text));
+    if (std::isinf(value)) {
+        throw RunTimeError(ErrorCode::Overflow);
+    }
+    return value;
+}
+
+GeneratorRequest requestFor(const MonteCarloVariant& variant, std::int32_t count,
+                            std::int16_t distribution) {
+    GeneratorRequest request{};
+    request.Count = count;
+    request.Mean = singleOf(variant.Mean);
+    request.Variance = singleOf(variant.Variance);
+    request.StdDev = std::sqrt(request.Variance);
+    request.Minimum = singleOf(variant.Minimum);
+    request.Maximum = singleOf(variant.Maximum);
+    request.Distribution = distribution;
+    return request;
+}
+
+// Every generation starts from empty value tables, so values of another chemical or of an
+// earlier number of terms never mix with the new ones.
+void prepareValueTables(AppState& state) {
+    const std::int32_t count = toInt16(FirstTerms(state)) + 1;
+    state.GeneratedSeries.redim({0, count});
+    state.MonteCarloCount = count;
+    state.SimulatedValues.redim({0, state.MCResultRowCount}, {0, count},
+                                {0, state.MCChemicalCount});
+}
+
+// The values the library says it delivered, which can be no more than were asked for.
+std::span<const float> deliveredSeries(const AppState& state, std::int32_t delivered) {
+    if (delivered < 0 || delivered > state.MonteCarloCount) {
+        throw RunTimeError(ErrorCode::SubscriptOutOfRange);
+    }
+    return state.GeneratedSeries.elements().subspan(1, static_cast<std::size_t>(delivered));
+}
+
+void storeStatistics(AppState& state, int row, const std::string& name,
+                     std::span<const float> series) {
+    const SeriesStatistics statistics = computeStatistics(series);
+    MonteCarloResult& result = state.ResultTGData.at(row, state.MCCurrentChemical);
+    result.Variant = name;
+    result.Median = FormatStatistic(statistics.median);
+    result.Minimum = FormatStatistic(statistics.minimum);
+    result.Maximum = FormatStatistic(statistics.maximum);
+    result.ArithmeticMean = FormatStatistic(statistics.arithmeticMean);
+    result.GeometricMean = FormatStatistic(statistics.geometricMean);
+    result.StandardDeviation = FormatStatistic(statistics.standardDeviation);
+    result.Selected = true;
+}
+
+void storeValues(AppState& state, int row, std::span<const float> series) {
+    for (std::size_t k = 0; k < series.size(); ++k) {
+        state.SimulatedValues.at(row, static_cast<std::int64_t>(k) + 1, state.MCCurrentChemical) =
+            series[k];
+    }
+}
+
+void generateRow(AppState& state, Prompter& prompter, int row, MonteCarloGenerator generator) {
+    // A copy: the row must not change under the generation.
+    const MonteCarloVariant variant = state.InputTGData.at(row, state.MCCurrentChemical);
+    const std::int16_t distribution = distributionCode(variant.Distribution);
+    if (distribution == 0) {
+        // The checks refuse such a row before any generation; reaching here is a fault.
+        prompter.show({"Error in generate Simulation", "Generate", MessageIcon::Critical});
+        return;
+    }
+    GeneratorRequest request = requestFor(variant, state.MonteCarloCount, distribution);
+    generator(&request, &state.GeneratedSeries.at(1));
+    const std::span<const float> series = deliveredSeries(state, request.Count);
+    storeStatistics(state, row, variant.Name, series);
+    storeValues(state, row, series);
+}
+
+} // namespace
+
+bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
+                        MonteCarloGenerator generator) {
+    if (!ValidateVariants(state, prompter, parameters)) {
+        return false;
+    }
+    const BusyPointer busy(prompter);
+    prepareValueTables(state);
+    for (int row = 1; row <= state.MCInputRowCount; ++row) {
+        if (state.InputTGData.at(row, state.MCCurrentChemical).InUse) {
+            generateRow(state, prompter, row, generator);
+        }
+    }
+    state.SimulationGenerated = true;
+    return true;
+}
+
+} // namespace torval

@@ -1,0 +1,86 @@
+#include "montecarlo/Statistics.h"
+
+#include "montecarlo/AscendingOrder.h"
+#include "shell/CheckedArithmetic.h"
+#include "shell/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace torval {
+
+namespace {
+
+// Every stored intermediate result is a float; a step that leaves the float range or gives no
+// number fails as the program's arithmetic does (6 overflow, 5 invalid operation).
+float checkedSingle(float value) {
+    return static_cast<float>(checkedResult(static_cast<double>(value)));
+}
+
+float checkedSingleDivide(float dividend, float divisor) {
+    if (divisor == 0) {
+        throw RunTimeError(ErrorCode::DivisionByZero);
+    }
+    return checkedSingle(dividend / divisor);
+}
+
+struct Accumulated {
+    float sum = 0;
+    float product = 1;
+};
+
+// The geometric mean is built as a product of n-th roots rather than the n-th root of a
+// product, which would leave the float range for long series. The root of a negative value
+// has no number: the invalid-operation failure.
+Accumulated accumulate(std::span<const float> series, float oneOverN) {
+    Accumulated result;
+    for (const float value : series) {
+        result.sum = checkedSingle(result.sum + value);
+        result.product = checkedSingle(result.product * checkedSingle(std::pow(value, oneOverN)));
+    }
+    return result;
+}
+
+float sumOfSquaredDeviations(const std::vector<float>& sorted, float mean) {
+    float sum = 0;
+    for (const float value : sorted) {
+        const float deviation = checkedSingle(value - mean);
+        sum = checkedSingle(sum + checkedSingle(std::pow(deviation, 2.0F)));
+    }
+    return sum;
+}
+
+} // namespace
+
+SeriesStatistics computeStatistics(std::span<const float> series) {
+    const auto n = static_cast<float>(series.size());
+    const float oneOverN = checkedSingleDivide(1.0F, n);
+    const Accumulated accumulated = accumulate(series, oneOverN);
+
+    std::vector<float> sorted(series.begin(), series.end());
+    sortAscending(sorted);
+
+    SeriesStatistics statistics;
+    statistics.minimum = sorted.front();
+    statistics.maximum = sorted.back();
+    // Position n / 2 counted from 1; a single value has no element before it, and its
+    // statistics fail on the variance below anyway.
+    const std::size_t medianPosition = sorted.size() / 2;
+    statistics.median = medianPosition == 0 ? 0.0F : sorted[medianPosition - 1];
+    statistics.arithmeticMean = checkedSingleDivide(accumulated.sum, n);
+    statistics.geometricMean = accumulated.product;
+    statistics.variance =
+        checkedSingleDivide(sumOfSquaredDeviations(sorted, statistics.arithmeticMean), n - 1.0F);
+    statistics.standardDeviation = checkedSingle(std::pow(statistics.variance, 0.5F));
+    return statistics;
+}
+
+std::string FormatStatistic(float value) {
+    char text[32];
+    const auto result =
+        std::to_chars(std::begin(text), std::end(text), value, std::chars_format::general, 7);
+    return FormatNumber(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+}
+
+} // namespace torval

@@ -1,0 +1,369 @@
+#include "datafiles/RiskDataFile.h"
+
+#include "datafiles/DataLayout.h"
+#include "shell/NumberText.h"
+#include "support/CodeOf.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::codeOf;
+
+std::string handwrittenText() {
+    std::ifstream file(std::string(TORVAL_TEST_DATA) + "/riskdata/handwritten.tvl",
+                       std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+AppState readText(const std::string& text) {
+    AppState state;
+    FreeFormatReader in(text);
+    ReadRiskData(in, state);
+    return state;
+}
+
+TEST(RiskDataFile, HandwrittenFileReadsIntoTheAnalysisItDescribes) {
+    const AppState read = readText(handwrittenText());
+    const RiskInput& input = read.riskInput;
+    EXPECT_TRUE(input.ModelDataUsed);
+    EXPECT_EQ(input.XInterval, "0:10");
+    EXPECT_EQ(input.AverageConc, std::string(15, ' ') + "Monte Carlo|1.75:1");
+    EXPECT_EQ(input.MaximumConc, "2.5");
+    EXPECT_EQ(input.DrinkingWater, (PathwayParameters{"2", "365", "30", "70", "70"}));
+    EXPECT_EQ(input.ResultText, "Monte Carlo");
+
+    const ModelDataSet& data = read.modelData;
+    EXPECT_EQ(data.ModelName, "Groundwater");
+    EXPECT_EQ(data.ContaminantName, "Benzene");
+    EXPECT_EQ(data.DataType, 3);
+    EXPECT_EQ(data.NumX, 3);
+    EXPECT_EQ(data.XValues.at(3), 20.0);
+    EXPECT_EQ(data.ConcentrationGrid.at(2), 1.0);
+    EXPECT_EQ(data.AverageConcentration, 1.25);
+
+    EXPECT_EQ(read.ResultCount, 3);
+    EXPECT_EQ(read.IntakeResults.at(2), 0.025);
+    EXPECT_EQ(read.MonteCarloCount, 3);
+    EXPECT_EQ(read.SavedMCInputRowCount, 1);
+    EXPECT_EQ(read.SavedInputTGData.at(1, 1).Distribution, "normal");
+    EXPECT_EQ(read.SavedResultTGData.at(1, 1).Marker, "Whole Series");
+    EXPECT_EQ(read.SavedSimulatedValues.at(1, 2, 1), 2.4);
+}
+
+// Random analyses over every layout, the air and species blocks and the Monte Carlo tables.
+class AnalysisMaker {
+public:
+    explicit AnalysisMaker(unsigned seed) : random_(seed) {}
+
+    AppState make(int dataType) {
+        AppState state;
+        fillInput(state.riskInput);
+        fillModelData(state.modelData, dataType);
+        fillResults(state);
+        return state;
+    }
+
+private:
+    std::mt19937_64 random_;
+
+    int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
+    double value() {
+        const double mantissa = std::uniform_real_distribution(-1.0, 1.0)(random_);
+        return uniform(0, 4) == 0 ? uniform(-3, 9) : std::ldexp(mantissa, uniform(-40, 60));
+    }
+    // A one-line text without blanks at its ends (labelled values are trimmed).
+    std::string text() {
+        static const std::string letters = "abXY 0.9:-|/(";
+        std::string t;
+        for (int n = uniform(0, 8); n > 0; --n) {
+            t += letters[static_cast<std::size_t>(uniform(0, 12))];
+        }
+        const auto first = t.find_first_not_of(' ');
+        return first == std::string::npos ? ""
+                                          : t.substr(first, t.find_last_not_of(' ') - first + 1);
+    }
+
+    void fillInput(RiskInput& input) {
+        input.ModelDataUsed = uniform(0, 4) != 0;
+        input.XInterval = text();
+        input.TInterval = "1:" + text();
+        input.ConcChoice = static_cast<std::int16_t>(uniform(0, 2));
+        input.AverageConc = std::string(500, ' ') + "Monte Carlo|" + text() + ":1";
+        input.SpecifiedConc = text();
+        input.IntakeType = static_cast<std::int16_t>(uniform(0, 8));
+        for (std::string& parameter : parameterSet(input, input.IntakeType)) {
+            parameter = text();
+        }
+    }
+
+    template <typename Array>
+    void fillValues(Array& values) {
+        for (double& v : values.elements()) {
+            v = value();
+        }
+    }
+
+    void fillAxis(BoundedArray<double, 1>& values, std::int16_t& count) {
+        count = static_cast<std::int16_t>(uniform(1, 3));
+        values.redim({1, count});
+        fillValues(values);
+    }
+
+    template <typename Data>
+    void fillAxes(Data& d) {
+        fillAxis(d.XValues, d.NumX);
+        fillAxis(d.YValues, d.NumY);
+        fillAxis(d.ZValues, d.NumZ);
+        fillAxis(d.TValues, d.NumT);
+    }
+
+    template <typename Data>
+    void fillGrid(Data& d, const std::vector<Axis>& axes) {
+        std::vector<ConcentrationGrid::Bounds> b;
+        for (const Axis axis : axes) {
+            const std::int16_t counts[] = {d.NumX, d.NumY, d.NumZ, d.NumT};
+            b.push_back({1, counts[static_cast<int>(axis)]});
+        }
+        ConcentrationGrid& grid = d.ConcentrationGrid;
+        switch (b.size()) {
+        case 1:
+            grid.redim(b[0]);
+            break;
+        case 2:
+            grid.redim(b[0], b[1]);
+            break;
+        case 3:
+            grid.redim(b[0], b[1], b[2]);
+            break;
+        case 4:
+            grid.redim(b[0], b[1], b[2], b[3]);
+            break;
+        default:
+            return;
+        }
+        grid.forEachCell(allCells(grid), [this](double& cell) { cell = value(); });
+    }
+
+    static ConcentrationGrid::CellSelection allCells(const ConcentrationGrid& grid) {
+        ConcentrationGrid::CellSelection cells;
+        for (std::size_t d = 1; d <= grid.rank(); ++d) {
+            cells.push_back(ConcentrationGrid::indexesUpTo(grid.upper(d)));
+        }
+        return cells;
+    }
+
+    template <typename Data>
+    void fillMonteCarloValues(Data& d) {
+        d.McIterationCount = static_cast<std::int16_t>(uniform(1, 4));
+        d.McIterationValues.redim({1, d.McIterationCount});
+        fillValues(d.McIterationValues);
+    }
+
+    template <typename Data>
+    void fillLayout(Data& d, int dataType, bool air, bool ownAxes = true) {
+        d.DataType = static_cast<std::int16_t>(dataType);
+        d.ModelResult = text();
+        d.AverageConcentration = value();
+        d.MaximumConcentration = value();
+        if (ownAxes) {
+            fillAxes(d);
+        }
+        if (dataType == 0) {
+            fillMonteCarloValues(d);
+        }
+        const auto layout = LayoutAxes(d.DataType);
+        std::vector<Axis> axes(layout.begin(), layout.end());
+        if (air && dataType == 10) {
+            axes.push_back(Axis::T);
+        }
+        fillGrid(d, axes);
+    }
+
+    void fillModelData(ModelDataSet& data, int dataType) {
+        const int family = uniform(0, 2); // plain, air chemicals, groundwater species
+        const bool air = family == 1;
+        data.DataFileName = "/d/" + text();
+        data.ModelName = air ? "Air" : family == 2 ? "Groundwater" : "Surface Water";
+        data.SubModelName = text();
+        data.AquiferName = text();
+        data.ContaminantName = text();
+        data.InitialConcentration = value();
+        data.XRange = text();
+        data.MaxNumT = static_cast<std::int16_t>(uniform(0, 9));
+        data.MaxMcIterationCount = static_cast<std::int16_t>(uniform(0, 9));
+        data.MCCoordX = text();
+        data.LengthUnit = "m";
+        data.ConcentrationUnit = "mg/l";
+        fillLayout(data, family == 2 ? 17 : dataType, air);
+        data.ChemicalCount = static_cast<std::int16_t>(family == 0 ? 1 : uniform(2, 3));
+        data.CurrentChemical = static_cast<std::int16_t>(uniform(0, data.ChemicalCount));
+        if (family != 0) {
+            fillChemicals(data, air);
+        }
+    }
+
+    void fillChemicals(ModelDataSet& data, bool air) {
+        static const int airTypes[] = {0, 10, 17, 2};
+        static const int speciesTypes[] = {0, 11, 14, 17, 2};
+        const std::int16_t count = data.ChemicalCount;
+        data.ChemicalNames.redim({1, count});
+        BoundedArray<ChemicalDataRecord, 1>& records =
+            air ? data.AirChemicalData : data.SpeciesData;
+        records.redim({1, count});
+        for (std::int16_t i = 1; i <= count; ++i) {
+            data.ChemicalNames.at(i) = text();
+            ChemicalDataRecord& record = records.at(i);
+            const int type = air ? airTypes[uniform(0, 3)] : speciesTypes[uniform(0, 4)];
+            if (air) {
+                fillLayout(record, type, true);
+            } else {
+                record.NumX = data.NumX;
+                record.NumY = data.NumY;
+                record.NumZ = data.NumZ;
+                record.NumT = data.NumT;
+                fillLayout(record, type, false, false);
+            }
+        }
+    }
+
+    void fillResults(AppState& state) {
+        const bool monte = uniform(0, 1) == 1;
+        state.ResultCount = uniform(monte ? 1 : 0, 4);
+        state.riskInput.ResultText = monte ? "Monte Carlo" : generalText(value());
+        state.IntakeResults.redim({1, std::max(state.ResultCount, 1)});
+        fillValues(state.IntakeResults);
+        state.MCChemicalCount = static_cast<std::int16_t>(uniform(1, 3));
+        state.SavedMCInputRowCount = static_cast<std::int16_t>(uniform(0, 3));
+        state.SavedMCResultRowCount = static_cast<std::int16_t>(uniform(0, 3));
+        const std::int64_t chemicals = state.MCChemicalCount;
+        if (state.SavedMCInputRowCount > 0) {
+            state.SavedInputTGData.redim({1, state.SavedMCInputRowCount}, {1, chemicals});
+            for (MonteCarloVariant& v : state.SavedInputTGData.elements()) {
+                v = {" " + text(), text(), text(), text(), text(), text(), text(), true};
+            }
+        }
+        if (state.SavedMCResultRowCount > 0) {
+            state.SavedResultTGData.redim({1, state.SavedMCResultRowCount}, {1, chemicals});
+            for (MonteCarloResult& r : state.SavedResultTGData.elements()) {
+                r = {text(), text(), "", text(), text(), text(), text() + " ", true, text()};
+            }
+            state.SavedSimulatedValues.redim({1, state.SavedMCResultRowCount},
+                                             {1, state.ResultCount + 1}, {1, chemicals});
+            fillValues(state.SavedSimulatedValues);
+        }
+    }
+};
+
+TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
+    AnalysisMaker maker(20240607);
+    std::string all; // what the cases wrote, to see that they reach every kind of block
+    for (int n = 0; n < 57; ++n) {
+        const int dataType = n % 19 - 1; // every layout, three times
+        SCOPED_TRACE("case " + std::to_string(n) + ", data type " + std::to_string(dataType));
+        AppState original = maker.make(dataType);
+        const RiskInput input = original.riskInput;
+        const std::string first = RiskDataFileContents(original);
+        AppState read = readText(first);
+        EXPECT_EQ(read.riskInput, input);
+        EXPECT_EQ(first.find("\r\nUnits\r\n") == std::string::npos, !input.ModelDataUsed);
+        EXPECT_EQ(RiskDataFileContents(read), first);
+        all += first;
+    }
+    for (const char* block : {"Current Chemical: ", "Number of X Range: ", "ZCoordinate",
+                              "[Begin Chemical 3 ]", "Number of Monte Carlo Iterations: 3"}) {
+        EXPECT_NE(all.find(block), std::string::npos) << block;
+    }
+}
+
+TEST(RiskDataFile, EveryCutOfAFileFailsWithItsCode) {
+    AppState sample = AnalysisMaker(7).make(10);
+    const std::vector<std::string> files = {handwrittenText(), RiskDataFileContents(sample)};
+    for (const std::string& file : files) {
+        const std::string::size_type lastLineEnd = file.find_last_not_of("\r\n") + 1;
+        for (std::size_t length = 0; length < file.size(); ++length) {
+            const int code = codeOf([&] { readText(file.substr(0, length)); });
+            if (length >= lastLineEnd) {
+                EXPECT_EQ(code, 0) << "cut at " << length;
+            } else if (code != 13) {
+                EXPECT_EQ(code, 62) << "cut at " << length;
+            }
+        }
+    }
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Takes `capacity` bytes, then fails like a full disk.
+class FillingSink : public ByteSink {
+public:
+    explicit FillingSink(std::size_t capacity) : capacity_(capacity) {}
+    bool write(std::string_view bytes) override { return bytes.size() <= capacity_; }
+    bool close() override { return true; }
+
+private:
+    std::size_t capacity_;
+};
+
+TEST(RiskDataFile, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
+    struct Case {
+        std::string name;
+        SinkOpener opener;
+        bool blockTemporary; // a directory where the temporary file must go
+        std::string title;
+        bool namesFile;
+    };
+    const std::vector<Case> cases = {
+        {"disk full after 100 bytes",
+         [](const std::string&) { return std::make_unique<FillingSink>(100); }, false,
+         "Save Emission's File Error", true},
+        {"temporary file cannot be created", openFileSink, true, "Disk Not ready", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::ScratchDirectory scratch("riskfile-save");
+        const std::string target = scratch.path("previous.tvl");
+        scratch.writeFile("previous.tvl", "previous bytes\r\n");
+        if (c.blockTemporary) {
+            scratch.makeDirectory("previous.tvl.tmp");
+        }
+        AppState state = readText(handwrittenText());
+        testing::RecordingPrompter prompter;
+        EXPECT_FALSE(WriteRiskDataFile(state, prompter, target, c.opener));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].title, c.title);
+        EXPECT_EQ(prompter.messages[0].text.find("PREVIOUS.TVL") != std::string::npos, c.namesFile);
+        EXPECT_FALSE(prompter.isBusy());
+        EXPECT_EQ(fileBytes(target), "previous bytes\r\n");
+    }
+}
+
+TEST(RiskDataFile, ASavedFileReopensAsTheSameAnalysis) {
+    testing::ScratchDirectory scratch("riskfile-reopen");
+    const std::string path = scratch.path("analysis.tvl");
+    AppState state = readText(handwrittenText());
+    testing::RecordingPrompter prompter;
+    ASSERT_TRUE(WriteRiskDataFile(state, prompter, path));
+    AppState reopened;
+    ASSERT_TRUE(ReadRiskDataFile(reopened, prompter, path));
+    EXPECT_EQ(reopened.riskInput.FileName, path);
+    EXPECT_EQ(RiskDataFileContents(reopened), fileBytes(path));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(prompter.isBusy());
+}
+
+} // namespace
+} // namespace torval

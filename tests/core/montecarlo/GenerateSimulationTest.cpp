@@ -1,0 +1,137 @@
+#include "montecarlo/GenerateSimulation.h"
+
+#include "MonteCarloTestState.h"
+#include "shell/RunTimeError.h"
+#include "support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::bodyWeightVariant;
+using testing::FakeGenerator;
+using testing::monteCarloState;
+
+class GenerateSimulationTest : public ::testing::Test {
+protected:
+    void SetUp() override { FakeGenerator::reset(); }
+
+    bool generate(AppState& state) {
+        return GenerateSimulation(state, prompter, {}, &FakeGenerator::generate);
+    }
+
+    testing::RecordingPrompter prompter;
+};
+
+TEST_F(GenerateSimulationTest, Terms100GiveCount101ValuesPerVariant) {
+    AppState state = monteCarloState(3);
+    state.InputTGData.at(2, 1) = bodyWeightVariant();
+    ASSERT_TRUE(generate(state));
+
+    ASSERT_EQ(FakeGenerator::requests.size(), 1U);
+    EXPECT_EQ(FakeGenerator::requests[0].Count, 101);
+    EXPECT_EQ(state.MonteCarloCount, 101);
+    EXPECT_EQ(state.GeneratedSeries.upper(), 101);
+    EXPECT_EQ(std::make_tuple(state.SimulatedValues.upper(1), state.SimulatedValues.upper(2),
+                              state.SimulatedValues.upper(3)),
+              std::make_tuple(3, 101, 1));
+    EXPECT_EQ(std::make_tuple(state.SimulatedValues.at(2, 0, 1), state.SimulatedValues.at(2, 1, 1),
+                              state.SimulatedValues.at(2, 101, 1),
+                              state.SimulatedValues.at(1, 101, 1)),
+              std::make_tuple(0, 70, 170, 0)); // row 1 is out of use: nothing generated
+
+    // 70, 71, ..., 170: the median is the 50th value. The geometric mean is a product of 101
+    // float roots, exact to a few units of its last shown digit only.
+    MonteCarloResult statistics = state.ResultTGData.at(2, 1);
+    EXPECT_NEAR(std::stod(statistics.GeometricMean), 116.3104, 0.002);
+    statistics.GeometricMean.clear();
+    EXPECT_EQ(statistics, (MonteCarloResult{"Body Weight", "119", "70", "170", "120", "", "29.3002",
+                                            true, "Nothing"}));
+    EXPECT_TRUE(state.SimulationGenerated);
+    EXPECT_EQ(prompter.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(GenerateSimulationTest, PassesEveryNumberAndTheDistributionCode) {
+    const std::vector<std::string> names = {"normal", "Lognormal", "UNIFORM",   "Exponential",
+                                            "gumbel", "Triangle",  "LogUniform"};
+    AppState state = monteCarloState(7);
+    for (int row = 1; row <= 7; ++row) {
+        state.InputTGData.at(row, 1) = {names[row - 1], "4", "1", "9", "2.25", "10",
+                                        names[row - 1], true};
+    }
+    ASSERT_TRUE(generate(state));
+    ASSERT_EQ(FakeGenerator::requests.size(), 7U);
+    for (std::int16_t code = 1; code <= 7; ++code) {
+        SCOPED_TRACE(names[code - 1]);
+        const GeneratorRequest& r = FakeGenerator::requests[code - 1];
+        EXPECT_EQ(
+            std::tie(r.Distribution, r.Count, r.Mean, r.Minimum, r.Maximum, r.Variance, r.StdDev),
+            std::make_tuple(code, 11, 4.0F, 1.0F, 9.0F, 2.25F, 1.5F));
+    }
+}
+
+TEST_F(GenerateSimulationTest, AnotherChemicalClearsTheValuesButNotTheStatistics) {
+    AppState state = monteCarloState(2, 2);
+    state.InputTGData.at(1, 1) = bodyWeightVariant();
+    ASSERT_TRUE(generate(state));
+    const MonteCarloResult firstStatistics = state.ResultTGData.at(1, 1);
+
+    state.MCCurrentChemical = 2;
+    state.InputTGData.at(1, 2) = bodyWeightVariant();
+    state.InputTGData.at(1, 2).Mean = "50";
+    ASSERT_TRUE(generate(state));
+
+    EXPECT_EQ(state.SimulatedValues.at(1, 1, 1), 0);
+    EXPECT_EQ(state.SimulatedValues.at(1, 1, 2), 50);
+    EXPECT_EQ(state.ResultTGData.at(1, 1), firstStatistics);
+}
+
+TEST_F(GenerateSimulationTest, StopsWithoutGeneratingWhenSomethingIsWrong) {
+    using V = MonteCarloVariant;
+    struct Case {
+        std::string V::*field;
+        std::string text;
+        std::optional<std::int32_t> delivered;
+        int code; // 0: refused by the checks, nothing raised
+    };
+    const std::vector<Case> cases = {
+        {&V::Variance, "", std::nullopt, 0},
+        {&V::Terms, "40000", std::nullopt, ErrorCode::Overflow},
+        {&V::Maximum, "1e39", std::nullopt, ErrorCode::Overflow}, // beyond a float
+        {&V::Name, "Body Weight", 0, ErrorCode::DivisionByZero},
+        {&V::Name, "Body Weight", 102, ErrorCode::SubscriptOutOfRange},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        FakeGenerator::reset();
+        FakeGenerator::delivered = c.delivered;
+        AppState state = monteCarloState(1);
+        state.InputTGData.at(1, 1) = bodyWeightVariant();
+        state.InputTGData.at(1, 1).*c.field = c.text;
+        try {
+            EXPECT_FALSE(generate(state));
+            EXPECT_EQ(c.code, 0);
+            EXPECT_TRUE(FakeGenerator::requests.empty());
+            EXPECT_EQ(state.MonteCarloCount, 0);
+        } catch (const RunTimeError& failure) {
+            EXPECT_EQ(failure.code(), c.code);
+        }
+        EXPECT_FALSE(state.SimulationGenerated);
+        EXPECT_FALSE(prompter.isBusy());
+    }
+    // No row in use: validation passes, but there is no number of terms to convert.
+    AppState empty = monteCarloState(1);
+    try {
+        generate(empty);
+        ADD_FAILURE() << "generated without a number of terms";
+    } catch (const RunTimeError& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::TypeMismatch);
+    }
+}
+
+} // namespace
+} // namespace torval

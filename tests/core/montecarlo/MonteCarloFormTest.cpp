@@ -1,0 +1,248 @@
+#include "montecarlo/MonteCarloForm.h"
+
+#include "montecarlo/MonteCarloColumns.h"
+#include "montecarlo/MonteCarloSaveRestore.h"
+#include "shell/Text.h"
+#include "support/RecordingPrompter.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace torval {
+namespace {
+
+// Each value is the request's mean plus its position; the help caption is read during the call.
+struct FakeGenerator {
+    static inline std::vector<std::int32_t> counts;
+    static inline std::string helpDuringCall;
+    static inline const MonteCarloForm* form = nullptr;
+
+    static std::int16_t STOGEN_CALL generate(GeneratorRequest* request, float* values) {
+        counts.push_back(request->Count);
+        helpDuringCall = form != nullptr ? form->helpCaption() : "";
+        for (int k = 0; k < request->Count; ++k) {
+            values[k] = request->Mean + static_cast<float>(k);
+        }
+        return 0;
+    }
+};
+
+struct Edit {
+    int row;
+    int column;
+    std::string text;
+};
+
+const std::string Wb = "Body Weight (Wb):";
+const std::string Ri = "Ingestion Rate (Ri):";
+
+class MonteCarloFormTest : public ::testing::Test {
+public:
+    AppState state;
+    testing::RecordingPrompter prompter;
+
+    MonteCarloForm open(std::string_view kind = "regular",
+                        std::string_view tag = AnalysisCallerTag) {
+        state.AnalysisState = Analysis::Saved;
+        prompter = {};
+        FakeGenerator::counts.clear();
+        return MonteCarloForm(
+            state, prompter,
+            {{{12, "  Specified Concentration", "1.23456"}, {14, Ri + " ", " 7 "}, {17, Wb, "70"}},
+             tag,
+             kind},
+            &FakeGenerator::generate);
+    }
+
+    static void apply(MonteCarloForm& form, const std::vector<Edit>& edits) {
+        for (const Edit& edit : edits) {
+            form.commitInputCell(edit.row, edit.column, edit.text);
+        }
+    }
+};
+
+TEST_F(MonteCarloFormTest, OpeningKeepsTablesThatHoldRowsAndSizesEmptyOnes) {
+    struct Case {
+        std::int16_t savedRows;
+        std::string_view tag;
+        int rows;
+        std::string firstName;
+    };
+    const std::vector<Case> cases = {{0, AnalysisCallerTag, 4, ""},
+                                     {2, AnalysisCallerTag, 2, "Saved"},
+                                     {2, "Elsewhere", 1, "Working"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.firstName);
+        state = AppState();
+        state.MCInputRowCount = state.MCResultRowCount = 1;
+        state.InputTGData.redim({0, 1}, {0, 1});
+        state.ResultTGData.redim({0, 1}, {0, 1});
+        state.InputTGData.at(1, 1).Name = "Working";
+        state.SavedMCInputRowCount = state.SavedMCResultRowCount = c.savedRows;
+        state.SavedInputTGData.redim({0, 2}, {0, 1});
+        state.SavedResultTGData.redim({0, 2}, {0, 1});
+        state.SavedInputTGData.at(1, 1).Name = "Saved";
+        state.SimulationGenerated = true;
+
+        MonteCarloForm form = open("regular", c.tag);
+
+        EXPECT_EQ(state.MCDataKept, c.rows != 4);
+        EXPECT_FALSE(state.SimulationGenerated);
+        ASSERT_EQ(form.inputRowCount(), c.rows);
+        ASSERT_EQ(form.resultRowCount(), c.rows);
+        EXPECT_EQ(form.inputCell(1, InputColumn::Name), c.firstName);
+        EXPECT_EQ(form.resultRow(c.rows).Marker, c.rows == 4 ? "Nothing" : "");
+        EXPECT_EQ(form.parameters().names,
+                  (std::vector<std::string>{"Specified Concentration", Ri, Wb, "--REMOVE--"}));
+        EXPECT_EQ(form.parameters().values,
+                  (std::vector<std::string>{"1.2346", "7", "70", "--REMOVE--"}));
+    }
+}
+
+TEST_F(MonteCarloFormTest, EditingRulesKeepEveryRowMeaningful) {
+    struct Case {
+        std::vector<Edit> edits; // the last one is checked
+        MonteCarloVariant row;   // grid row 1 afterwards
+        std::string message;
+        std::string tableName; // variant table row 1 afterwards
+    };
+    const std::string notNumeric =
+        "abc is not a proper input value.\r\rPlease give a numeric input.";
+    // clang-format off
+    const std::vector<Case> cases = {
+        {{{1, 0, Wb}, {1, 0, "--REMOVE--"}}, {}, "", ""},
+        {{{1, 0, Wb}, {1, 0, "remove"}}, {}, "", ""},
+        {{{1, 0, Wb}, {2, 0, Ri}, {1, 0, "ingestion rate (ri):"}}, {},
+         "You have selected ingestion rate (ri):, please select other parameter!", Wb},
+        {{{2, 0, Ri}, {2, 5, "1000"}, {1, 0, "Specified Concentration"}},
+         {"Specified Concentration", "1.2346", "", "", "", "1000", "", false}, "", ""},
+        {{{1, 3, "5"}}, {}, "Please select a parameter from variant list first!", ""},
+        {{{1, 0, Wb}, {1, 4, "abc"}}, {Wb, "70", "", "", "", "", "", false}, notNumeric, Wb},
+        {{{1, 0, Wb}, {1, 2, " 1e1"}, {1, 0, Wb}}, {Wb, "70", " 1e1", "", "", "", "", false}, "", Wb},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edits.back().text);
+        state = AppState();
+        MonteCarloForm form = open();
+        apply(form, {c.edits.begin(), c.edits.end() - 1});
+        form.sendInputTDBDataToInputTGData();
+        state.ResultTGData.at(1, 1).Variant = Wb;
+        form.sendresultTGDataToResultTDBData();
+
+        apply(form, {c.edits.back()});
+
+        EXPECT_EQ(form.inputRow(1), c.row);
+        ASSERT_EQ(prompter.messages.size(), c.message.empty() ? 0U : 1U);
+        if (!c.message.empty()) {
+            EXPECT_EQ(prompter.messages[0].text, c.message);
+            EXPECT_EQ(prompter.messages[0].title,
+                      c.message == notNumeric ? "Invalid Input Data" : "Information");
+            EXPECT_EQ(prompter.messages[0].icon,
+                      c.message == notNumeric ? MessageIcon::Critical : MessageIcon::Information);
+        }
+        EXPECT_EQ(state.InputTGData.at(1, 1).Name, c.tableName);
+        const bool removed = contains(upperCase(c.edits.back().text), "REMOVE");
+        EXPECT_EQ(state.ResultTGData.at(1, 1).Variant, removed ? "" : Wb);
+        EXPECT_EQ(form.resultCell(1, ResultColumn::Variant), removed ? "" : Wb);
+    }
+}
+
+TEST_F(MonteCarloFormTest, DoubleClicksSelectOneStatisticPerVariant) {
+    struct Case {
+        bool generated;
+        std::vector<int> clicks;
+        std::string marker;
+        std::vector<int> redColumns;
+    };
+    const std::vector<Case> cases = {
+        {true, {4}, "Minimum", {4}},    {true, {4, 4}, "Nothing", {}},
+        {true, {6}, "Nothing", {}},     {true, {3, 6}, "Median", {3}},
+        {true, {1, 0}, "Variant", {0}}, {false, {2}, "Geometric Mean", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.marker);
+        state = AppState();
+        MonteCarloForm form = open();
+        state.ResultTGData.at(1, 1).Variant = c.generated ? Wb : "";
+        form.sendresultTGDataToResultTDBData();
+
+        for (const int column : c.clicks) {
+            form.ResultDoubleClick(1, column);
+        }
+
+        EXPECT_EQ(form.resultRow(1).Marker, c.marker);
+        EXPECT_EQ(state.AnalysisState,
+                  c.clicks == std::vector<int>{6} ? Analysis::Saved : Analysis::Changed);
+        for (int column = 0; column < ResultColumn::Count; ++column) {
+            const bool red = std::count(c.redColumns.begin(), c.redColumns.end(), column) > 0;
+            EXPECT_EQ(form.resultCellColour(1, column) == CellColour::WhiteOnRed, red) << column;
+            EXPECT_EQ(form.resultCellColour(2, column), CellColour::BlackOnWhite);
+        }
+    }
+}
+
+TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
+    struct Case {
+        std::string kind;
+        std::string termsAtExit; // "": no Exit
+        std::vector<std::int32_t> counts;
+        std::int16_t analysisState;
+    };
+    const std::vector<Case> cases = {
+        {"regular", "", {11, 11}, Analysis::Saved},
+        {"monte carlo", "", {11, 11}, Analysis::Changed},
+        {"monte carlo", "10", {11, 11}, Analysis::Saved},
+        {"monte carlo", "20", {11, 11, 21, 21}, Analysis::Changed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind + c.termsAtExit);
+        state = AppState();
+        MonteCarloForm form = open(c.kind);
+        FakeGenerator::form = &form;
+        for (const int row : {1, 3}) {
+            apply(form, {{row, 0, row == 1 ? Wb : Ri},
+                         {row, 2, "1"},
+                         {row, 3, "100"},
+                         {row, 4, "4"},
+                         {row, 5, "10"},
+                         {row, 6, "Normal"}});
+        }
+        form.GenerateCommand();
+        EXPECT_EQ(FakeGenerator::helpDuringCall, " Please Wait...");
+        if (!c.termsAtExit.empty()) {
+            form.ResultDoubleClick(3, ResultColumn::Median);
+            form.commitInputCell(1, InputColumn::Terms, c.termsAtExit);
+            state.AnalysisState = Analysis::Saved;
+            form.ExitCommand();
+            EXPECT_TRUE(form.closed());
+            EXPECT_EQ(state.ResultTGData.at(3, 1).Marker, "Median");
+        }
+        FakeGenerator::form = nullptr;
+
+        EXPECT_EQ(FakeGenerator::counts, c.counts);
+        EXPECT_EQ(form.helpCaption(), "To update results click on the Generate menu or press F7.");
+        EXPECT_EQ(state.AnalysisState, c.analysisState);
+        EXPECT_TRUE(prompter.messages.empty());
+        EXPECT_EQ(state.MonteCarloCount, c.counts.back());
+        EXPECT_EQ(form.resultCell(1, ResultColumn::Minimum), "70");
+        EXPECT_EQ(form.resultCell(3, ResultColumn::Variant), Ri);
+    }
+}
+
+TEST_F(MonteCarloFormTest, ExitWithoutVariantsClosesAndGenerateReportsAFailure) {
+    MonteCarloForm form = open("monte carlo");
+    form.ExitCommand();
+    EXPECT_TRUE(form.closed());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    form.GenerateCommand(); // no variant: the empty number of terms is not a number
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].title, "Type Mismatch Error");
+    EXPECT_TRUE(FakeGenerator::counts.empty());
+    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+}
+
+} // namespace
+} // namespace torval

@@ -1,0 +1,110 @@
+#include "montecarlo/Statistics.h"
+
+#include "montecarlo/AscendingOrder.h"
+#include "shell/RunTimeError.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+void expectClose(float actual, double expected) {
+    EXPECT_NEAR(actual, expected, 2e-6 * std::max(1.0, std::fabs(expected)));
+}
+
+TEST(Statistics, SummarisesSeries) {
+    struct Case {
+        std::vector<float> series;
+        double minimum, maximum, median, mean, geometric, variance;
+    };
+    const std::vector<Case> cases = {
+        {{3, 1, 2}, 1, 3, 1, 2, std::cbrt(6.0), 1},
+        {{4, 1, 3, 2}, 1, 4, 2, 2.5, std::pow(24.0, 0.25), 5.0 / 3},
+        // The median is the element at n / 2 rounded down, not the middle of the series.
+        {{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 1, 10, 5, 5.5, std::pow(3628800.0, 0.1), 55.0 / 6},
+        {{11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 1, 11, 5, 6, std::pow(39916800.0, 1.0 / 11), 11},
+        {{0, 2, 4}, 0, 4, 0, 2, 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.series.size());
+        const SeriesStatistics s = computeStatistics(c.series);
+        expectClose(s.minimum, c.minimum);
+        expectClose(s.maximum, c.maximum);
+        expectClose(s.median, c.median);
+        expectClose(s.arithmeticMean, c.mean);
+        expectClose(s.geometricMean, c.geometric);
+        expectClose(s.variance, c.variance);
+        expectClose(s.standardDeviation, std::sqrt(c.variance));
+    }
+}
+
+TEST(Statistics, RefusesSeriesWithoutStatistics) {
+    struct Case {
+        std::vector<float> series;
+        int code;
+    };
+    const std::vector<Case> cases = {
+        {{3, -1, 2}, ErrorCode::IllegalFunctionCall},
+        {{4}, ErrorCode::DivisionByZero},
+        {{}, ErrorCode::DivisionByZero},
+        {{3e38F, 3e38F}, ErrorCode::Overflow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        try {
+            computeStatistics(c.series);
+            ADD_FAILURE() << "no failure";
+        } catch (const RunTimeError& failure) {
+            EXPECT_EQ(failure.code(), c.code);
+        }
+    }
+}
+
+TEST(Statistics, SortsAscendingAsAComparisonSortDoes) {
+    std::mt19937 engine(11);
+    std::uniform_real_distribution<float> spread(-1e6F, 1e6F);
+    std::vector<float> values = {-0.0F,
+                                 0.0F,
+                                 1e-40F,
+                                 -1e-40F,
+                                 -3,
+                                 3,
+                                 3,
+                                 -3,
+                                 std::numeric_limits<float>::infinity(),
+                                 -std::numeric_limits<float>::max()};
+    for (int i = 0; i < 5000; ++i) {
+        values.push_back(spread(engine) / static_cast<float>(1 + i % 7));
+    }
+    std::vector<float> expected = values;
+    std::sort(expected.begin(), expected.end());
+    sortAscending(values);
+    EXPECT_EQ(values, expected);
+}
+
+TEST(Statistics, FormatsAStatisticFromItsSevenDigits) {
+    struct Case {
+        float value;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {70.0F, "70"},
+        {0.1F, "0.1"},
+        {1.00005F, "1.0001"}, // the float lies just below the half; its seven digits do not
+        {123456.7F, "1.2346e+5"},
+        {-2.5e-7F, "-2.5e-7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FormatStatistic(c.value), c.text);
+    }
+}
+
+} // namespace
+} // namespace torval
