@@ -41,18 +41,38 @@ double numberOfItem(std::string_view item) {
 
 FreeFormatReader::FreeFormatReader(std::string contents) : contents_(std::move(contents)) {}
 
+namespace {
+
+// The file in one allocation and one read where its size is known; a stream whose size cannot
+// be told (a pipe) is read piece by piece.
+std::string wholeFile(std::ifstream& file, const std::string& path) {
+    std::string contents;
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    file.seekg(0, std::ios::beg);
+    if (size > 0 && file) {
+        contents.resize(static_cast<std::size_t>(size));
+        file.read(contents.data(), size);
+        contents.resize(static_cast<std::size_t>(file.gcount()));
+    } else {
+        file.clear();
+        contents.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    if (file.bad()) {
+        throw RunTimeError(ErrorCode::DiskNotReady, path);
+    }
+    return contents;
+}
+
+} // namespace
+
 FreeFormatReader FreeFormatReader::fromFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         throw RunTimeError(ErrorCode::FileNotFound, path);
     }
     try {
-        std::string contents((std::istreambuf_iterator<char>(file)),
-                             std::istreambuf_iterator<char>());
-        if (file.bad()) {
-            throw RunTimeError(ErrorCode::DiskNotReady, path);
-        }
-        return FreeFormatReader(std::move(contents));
+        return FreeFormatReader(wholeFile(file, path));
     } catch (const std::bad_alloc&) {
         throw RunTimeError(ErrorCode::OutOfMemory, path);
     }
