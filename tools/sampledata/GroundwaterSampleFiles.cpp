@@ -31,8 +31,10 @@ double rounded(double value) {
     if (value == 0.0 || !std::isfinite(value)) {
         return value;
     }
+    // At most 17 significant digits are meaningful in a double, which also bounds the text.
+    const int decimals = std::clamp(significantDigits - 1, 0, 16);
     char text[40];
-    std::snprintf(text, sizeof text, "%.*e", significantDigits - 1, value);
+    std::snprintf(text, sizeof text, "%.*e", decimals, value);
     return std::strtod(text, nullptr);
 }
 
