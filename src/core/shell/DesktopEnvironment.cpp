@@ -15,14 +15,6 @@ namespace torval {
 
 namespace {
 
-#ifdef _WIN32
-constexpr bool OnWindows = true;
-constexpr char PathListSeparator = ';';
-#else
-constexpr bool OnWindows = false;
-constexpr char PathListSeparator = ':';
-#endif
-
 const std::vector<std::string>& desktopEditors() {
     static const std::vector<std::string> editors = {
         "gedit", "gnome-text-editor", "kate", "mousepad", "xed", "pluma"};
@@ -98,7 +90,7 @@ bool isWritableDirectory(std::string_view directory) {
 }
 
 std::string executableName(std::string_view base) {
-    return std::string(base) + (OnWindows ? ".exe" : "");
+    return std::string(base) + (onWindows() ? ".exe" : "");
 }
 
 std::string findTextEditor(const EditorSearch& search) {
@@ -114,7 +106,7 @@ std::vector<std::string> searchPathDirectories(std::string_view pathValue) {
     std::vector<std::string> directories;
     std::size_t from = 0;
     while (from <= pathValue.size()) {
-        std::size_t end = pathValue.find(PathListSeparator, from);
+        std::size_t end = pathValue.find(pathListSeparator(), from);
         if (end == std::string_view::npos) {
             end = pathValue.size();
         }
@@ -127,7 +119,7 @@ std::vector<std::string> searchPathDirectories(std::string_view pathValue) {
 }
 
 std::string defaultTextEditor(std::string_view windowsDirectory) {
-    if constexpr (OnWindows) {
+    if (onWindows()) {
         const std::string notepad = joinPath(windowsDirectory, "notepad.exe");
         return caseInsensitiveFileSystem() ? upperCase(notepad) : notepad;
     }

@@ -236,4 +236,16 @@ bool caseInsensitiveFileSystem() {
 #endif
 }
 
+bool onWindows() {
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
+char pathListSeparator() {
+    return onWindows() ? ';' : ':';
+}
+
 } // namespace torval

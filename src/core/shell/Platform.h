@@ -65,4 +65,11 @@ std::vector<std::string> listFiles(std::string_view directory);
 // the program may upper-case a path that flows back into a setting or an open call.
 bool caseInsensitiveFileSystem();
 
+// Whether the program runs on Windows, where programs end in ".exe" and the default text
+// editor is notepad.
+bool onWindows();
+
+// What separates the directories of the PATH variable: ";" on Windows, ":" elsewhere.
+char pathListSeparator();
+
 } // namespace torval
