@@ -10,9 +10,8 @@
 #include "montecarlo/VariantTable.h"
 #include "shell/Prompter.h"
 
-#include <stogen/GeneratorRequest.h>
-
 #include <cstdint>
+#include <stogen/GeneratorRequest.h>
 
 namespace torval {
 

@@ -34,8 +34,8 @@ struct MonteCarloResult {
     std::string ArithmeticMean;
     std::string GeometricMean;
     std::string StandardDeviation;
-    bool Selected = false;  // the row holds statistics of a variant
-    std::string Marker;     // the statistic the analysis uses, "Nothing" for none
+    bool Selected = false; // the row holds statistics of a variant
+    std::string Marker;    // the statistic the analysis uses, "Nothing" for none
 
     bool operator==(const MonteCarloResult&) const = default;
 };
