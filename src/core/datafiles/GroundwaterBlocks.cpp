@@ -1,5 +1,6 @@
 #include "datafiles/GroundwaterBlocks.h"
 
+#include "datafiles/AxisFields.h"
 #include "shell/CheckedArithmetic.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
@@ -121,6 +122,36 @@ void readMonteCarloBlock(FreeFormatReader& reader, ModelDataSet& data, double fa
 
 double scaled(double value, double factor) {
     return checkedMultiply(value, factor);
+}
+
+namespace {
+
+std::string& monteCarloCoordinateOf(ModelDataSet& data, Axis axis) {
+    switch (axis) {
+    case Axis::X:
+        return data.MCCoordX;
+    case Axis::Y:
+        return data.MCCoordY;
+    case Axis::Z:
+        return data.MCCoordZ;
+    case Axis::T:
+        break;
+    }
+    return data.MCCoordT;
+}
+
+} // namespace
+
+void readRangesAndCoordinates(FreeFormatReader& reader, ModelDataSet& data,
+                              std::initializer_list<Axis> axes, int linesBetween) {
+    reader.skipLines(1);
+    for (const Axis axis : axes) {
+        rangeTextOf(data, axis) = reader.valueOfLine();
+    }
+    reader.skipLines(linesBetween);
+    for (const Axis axis : axes) {
+        monteCarloCoordinateOf(data, axis) = reader.valueOfLine();
+    }
 }
 
 } // namespace torval::groundwater

@@ -10,6 +10,7 @@
 // damaged file and fails with 62, like a file that ends too early. A Monte Carlo count of
 // exactly 1 is a valid block without values.
 
+#include "datafiles/DataLayout.h"
 #include "datafiles/FreeFormatReader.h"
 #include "datafiles/ModelDataSet.h"
 #include "shell/BoundedArray.h"
@@ -33,6 +34,11 @@ inline constexpr std::string_view MonteCarloResult = "Monte Carlo";
 
 // Reads `count` lines; one more when the last of them, lower-cased, contains "retardation"
 // (the models write the retardation factor on an extra line when they computed it).
+// The head of a one-, two- or three-dimensional body: a title line, the range text of each axis,
+// `linesBetween` lines, then the Monte Carlo coordinate of each axis.
+void readRangesAndCoordinates(FreeFormatReader& reader, ModelDataSet& data,
+                              std::initializer_list<Axis> axes, int linesBetween);
+
 void skipParameterLinesWithRetardation(FreeFormatReader& reader, int count);
 
 // Reads `count` lines; two more when the last of them contains "Net Recharge" (exact case).

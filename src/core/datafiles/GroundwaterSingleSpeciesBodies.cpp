@@ -96,11 +96,7 @@ void ReadSingleSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
 }
 
 void ReadOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
     skipParameterLinesWithRetardation(reader, 7);
     readSourceBlock(reader, data, SourceValue::LeadingNumber);
     reader.skipLines(3);
@@ -108,14 +104,7 @@ void ReadOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
 }
 
 void ReadTwoDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.YRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    reader.skipLines(2);
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordY = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 2);
     skipParameterLinesWithRecharge(reader, 8);
     reader.skipLines(2);
     skipParameterLinesWithRetardation(reader, 1);
@@ -125,16 +114,7 @@ void ReadTwoDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
 }
 
 void ReadThreeDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.YRange = reader.valueOfLine();
-    data.ZRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    reader.skipLines(3);
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordY = reader.valueOfLine();
-    data.MCCoordZ = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::Z, Axis::T}, 3);
     skipParameterLinesWithRecharge(reader, 9);
     reader.skipLines(2);
     skipParameterLinesWithRetardation(reader, 1);
@@ -144,23 +124,13 @@ void ReadThreeDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
 }
 
 void ReadTimeVaryingBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.YRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordY = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 0);
     reader.skipLines(14);
     readTimeVaryingResultPart(reader, data);
 }
 
 void ReadUnsaturatedOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
     reader.skipLines(9);
     if (data.ContaminantName != "Dirichlet") {
         reader.skipLines(1);

@@ -142,11 +142,7 @@ void ReadSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
 }
 
 void ReadOneDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
     skipParameterLinesWithRetardation(reader, 6);
     readSpeciesTables(reader, data);
     readSpeciesResultPart(reader, data, XTLayout);
@@ -155,14 +151,7 @@ void ReadOneDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader)
 // Laid out as the single-species two-dimensional body, less the decay line that the species
 // tables replace.
 void ReadTwoDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.YRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    reader.skipLines(2);
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordY = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 2);
     skipParameterLinesWithRecharge(reader, 7);
     reader.skipLines(2);
     skipParameterLinesWithRetardation(reader, 1);
@@ -173,16 +162,7 @@ void ReadTwoDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader)
 // Laid out as the single-species three-dimensional body, less the decay line, plus the
 // superposition index line before the species tables.
 void ReadThreeDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.YRange = reader.valueOfLine();
-    data.ZRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    reader.skipLines(3);
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordY = reader.valueOfLine();
-    data.MCCoordZ = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::Z, Axis::T}, 3);
     skipParameterLinesWithRecharge(reader, 8);
     reader.skipLines(2);
     skipParameterLinesWithRetardation(reader, 1);
@@ -194,11 +174,7 @@ void ReadThreeDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reade
 // Laid out as the single-species unsaturated body, less the decay line, plus the
 // superposition index line before the species tables.
 void ReadUnsaturatedSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    reader.skipLines(1);
-    data.XRange = reader.valueOfLine();
-    data.TRange = reader.valueOfLine();
-    data.MCCoordX = reader.valueOfLine();
-    data.MCCoordT = reader.valueOfLine();
+    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
     reader.skipLines(8);
     if (data.ContaminantName != "Dirichlet") {
         reader.skipLines(1);
