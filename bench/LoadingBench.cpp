@@ -3,8 +3,8 @@
 // the same numbers with std::from_chars from a text already in memory. The ratio of the two
 // times is the reader's overhead over the bare parsing; the bytes per second are the file's.
 #include "GroundwaterSampleFiles.h"
-#include "datafiles/DataFileOpening.h"
 #include "datafiles/ModelDataSetOps.h"
+#include "intake/DataFileLoading.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

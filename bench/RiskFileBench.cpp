@@ -2,9 +2,9 @@
 // hold a large grid. Target: each of writing and reading the section of a 1,000,000-cell grid
 // (100 x 100 x 100, a three-dimensional groundwater layout) under 0.5 s. The cells carry up to
 // 15 significant digits, the costly case for both the number texts and their parsing.
+#include "analysisfile/RiskModelDataSection.h"
 #include "datafiles/FreeFormatReader.h"
 #include "datafiles/ModelDataSet.h"
-#include "datafiles/RiskModelDataSection.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

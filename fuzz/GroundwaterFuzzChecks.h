@@ -5,40 +5,15 @@
 // that is really there but too big). A file that loads must leave arrays that match its counts
 // and layout, and a data set that the normalisation and the species selection can use: a
 // subscript failure (9) there would mean the reader built something its consumers cannot read.
-#include "AppState.h"
-#include "concentration/Normalisation.h"
-#include "datafiles/FreeFormatReader.h"
+#include "ReaderFuzzing.h"
 #include "datafiles/GroundwaterFileReader.h"
 #include "datafiles/ModelDataSetOps.h"
-#include "shell/Prompter.h"
-#include "shell/RunTimeError.h"
-
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 namespace torval::fuzzing {
-
-class SilentPrompter : public Prompter {
-public:
-    int shown = 0;
-
-    MessageAnswer show(const Message&) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    void setBusy(bool) override {}
-};
 
 inline bool isFileFault(int code) {
     return code == ErrorCode::InputPastEndOfFile || code == ErrorCode::Overflow ||
            code == ErrorCode::TypeMismatch || code == ErrorCode::OutOfMemory;
-}
-
-inline void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 inline void requireAxis(const BoundedArray<double, 1>& axis, std::int16_t count) {
@@ -88,12 +63,7 @@ inline void useLoadedData(ModelDataSet& data, std::int16_t medium) {
         return;
     }
     data.ModelName = "Groundwater";
-    try {
-        NormaliseDataSet(data, medium);
-    } catch (const RunTimeError& failure) {
-        // Sums of values near the largest double overflow.
-        require(failure.code() == ErrorCode::Overflow);
-    }
+    normaliseAllowingOverflow(data, medium);
     if (medium == 6) {
         for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
             SelectSpecies(data, i);

@@ -4,7 +4,7 @@
 // a file that is accepted must be saved again as a file that reads back to the same bytes:
 // the reader may never build an analysis its own writer cannot write.
 #include "AppState.h"
-#include "datafiles/RiskDataFile.h"
+#include "analysisfile/RiskDataFile.h"
 #include "shell/RunTimeError.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "IntakeCommand.h"
 #include "IntakeSummary.h"
-#include "datafiles/RiskDataFile.h"
+#include "analysisfile/RiskDataFile.h"
 #include "intake/AnalysisForm.h"
 #include "print/PdfPrintSink.h"
 #include "reports/PlotFile.h"

@@ -4,8 +4,8 @@
 #include "IntakeCommand.h"
 #include "Windows1252.h"
 #include "datafiles/ChemicalSelectionForm.h"
-#include "datafiles/DataFileOpening.h"
 #include "datafiles/DataLayout.h"
+#include "intake/DataFileLoading.h"
 #include "shell/ErrorReport.h"
 
 #include <nlohmann/json.hpp>

@@ -7,9 +7,9 @@
 //   build/<dir>/tools/sampledata/AnalysisSamples data/SampleDat
 
 #include "AppState.h"
-#include "datafiles/DataFileOpening.h"
-#include "datafiles/RiskDataFile.h"
+#include "analysisfile/RiskDataFile.h"
 #include "intake/AnalysisForm.h"
+#include "intake/DataFileLoading.h"
 #include "intake/Pathways.h"
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloExchange.h"

@@ -16,6 +16,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -65,6 +66,45 @@ struct Axis {
     }
     std::string range() const { return number(from) + ":" + number(to) + ":" + number(step); }
 };
+
+// One axis of the model input: its letter, its range and the Monte Carlo point on it.
+struct InputAxis {
+    char name;
+    const Axis& axis;
+    std::string monteCarloPoint;
+};
+
+// "[Begin Model Input]", the range of each axis, then the Monte Carlo point, under the heading
+// lines the model prints before it (none for some models).
+void writeModelInputStart(SampleFile& file, const std::vector<InputAxis>& axes,
+                          const std::vector<std::string>& heading = {}) {
+    file.line("[Begin Model Input]");
+    for (const InputAxis& input : axes) {
+        file.line(std::string(1, input.name) + " Range: " + input.axis.range());
+    }
+    for (const std::string& line : heading) {
+        file.line(line);
+    }
+    for (const InputAxis& input : axes) {
+        file.line(std::string(1, input.name) + " Point for Monte Carlo: " + input.monteCarloPoint);
+    }
+}
+
+const std::vector<std::string> MonteCarloPointHeading{"Monte Carlo Point", "-----------------"};
+
+// "Number of X Points: n" for each axis of a grid, in file order.
+void writePointCounts(SampleFile& file, const std::vector<std::pair<char, std::size_t>>& counts) {
+    for (const auto& [name, count] : counts) {
+        file.line("Number of " + std::string(1, name) + " Points: " + std::to_string(count));
+    }
+}
+
+// The sorption lines every model with a retardation factor prints.
+void writeSorption(SampleFile& file, double bulkDensity, double distribution, double retardation) {
+    file.line("Bulk Density (g/cm3): " + number(bulkDensity));
+    file.line("Distribution Coefficient (l/kg): " + number(distribution));
+    file.line("Retardation Factor: " + printed(retardation));
+}
 
 struct Header {
     std::string program;
@@ -188,11 +228,7 @@ const Header TceColumnHeader{"PLUMEX 3.0 - One-Dimensional Saturated Zone Model"
 const Column TceColumn{0.15, 10.0, 0.3, 1.65, 0.08, 0.0008};
 
 void writeOneDimensionalStart(SampleFile& file, const Axis& x, const Axis& t) {
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("T Range: " + t.range());
-    file.line("X Point for Monte Carlo: 100");
-    file.line("T Point for Monte Carlo: 1825");
+    writeModelInputStart(file, {{'X', x, "100"}, {'T', t, "1825"}});
     writeColumnParameters(file, TceColumn);
     writeSourceBlock(file, 85.0, "3650");
 }
@@ -202,8 +238,7 @@ void writeXTGrid(SampleFile& file, const Axis& xAxis, const Axis& tAxis,
                  const std::function<double(double, double)>& concentration) {
     const std::vector<double> xs = xAxis.points();
     const std::vector<double> ts = tAxis.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file, {{'X', xs.size()}, {'T', ts.size()}});
     file.line("Distance / Time");
     file.line(printedList(ts));
     for (const double x : xs) {
@@ -279,9 +314,7 @@ void writeXYTGrid(SampleFile& file, const Axis& xAxis, const Axis& yAxis, const 
     const std::vector<double> xs = xAxis.points();
     const std::vector<double> ys = yAxis.points();
     const std::vector<double> ts = tAxis.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of Y Points: " + std::to_string(ys.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file, {{'X', xs.size()}, {'Y', ys.size()}, {'T', ts.size()}});
     file.line("Concentration Distribution");
     file.line("Time");
     file.line(printedList(ts));
@@ -312,15 +345,8 @@ void writeTwoDimensional(const fs::path& directory) {
     const Axis x{0, 300, 30};
     const Axis y{-60, 60, 20};
     const Axis t{730, 3650, 730};
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("Y Range: " + y.range());
-    file.line("T Range: " + t.range());
-    file.line("Monte Carlo Point");
-    file.line("-----------------");
-    file.line("X Point for Monte Carlo: 120");
-    file.line("Y Point for Monte Carlo: 0");
-    file.line("T Point for Monte Carlo: 2190");
+    writeModelInputStart(file, {{'X', x, "120"}, {'Y', y, "0"}, {'T', t, "2190"}},
+                         MonteCarloPointHeading);
     file.line("Seepage Velocity (m/day): " + number(a.velocity));
     file.line("Longitudinal Dispersivity (m): " + number(a.longitudinal));
     file.line("Transverse Dispersivity (m): " + number(a.transverseY));
@@ -331,9 +357,7 @@ void writeTwoDimensional(const fs::path& directory) {
     file.line("Net Recharge: Included");
     file.line("Recharge Rate (m/day): 0.0004");
     file.line("Recharge Concentration (mg/l): 0");
-    file.line("Bulk Density (g/cm3): " + number(a.bulkDensity));
-    file.line("Distribution Coefficient (l/kg): " + number(a.distribution));
-    file.line("Retardation Factor: " + printed(a.retardation()));
+    writeSorption(file, a.bulkDensity, a.distribution, a.retardation());
     file.line("Retardation Factor Computed From Kd: Yes");
     writeSourceBlock(file, 12.5, "3650");
     const Transport transport = a.transport();
@@ -366,10 +390,8 @@ void writeXYZTGrid(SampleFile& file, const Grid3D& grid,
     const std::vector<double> ys = grid.y.points();
     const std::vector<double> zs = grid.z.points();
     const std::vector<double> ts = grid.t.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of Y Points: " + std::to_string(ys.size()));
-    file.line("Number of Z Points: " + std::to_string(zs.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file,
+                     {{'X', xs.size()}, {'Y', ys.size()}, {'Z', zs.size()}, {'T', ts.size()}});
     file.line("Concentration Distribution");
     for (const auto& concentration : speciesConcentrations) {
         for (const double t : ts) {
@@ -390,18 +412,11 @@ void writeXYZTGrid(SampleFile& file, const Grid3D& grid,
 
 void writeThreeDimensionalStart(SampleFile& file, const Grid3D& grid, const Aquifer& a,
                                 bool withRecharge) {
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + grid.x.range());
-    file.line("Y Range: " + grid.y.range());
-    file.line("Z Range: " + grid.z.range());
-    file.line("T Range: " + grid.t.range());
-    file.line("Monte Carlo Point");
-    file.line("-----------------");
-    file.line("(depth below the water table)");
-    file.line("X Point for Monte Carlo: 100");
-    file.line("Y Point for Monte Carlo: 0");
-    file.line("Z Point for Monte Carlo: 2");
-    file.line("T Point for Monte Carlo: 3000");
+    std::vector<std::string> heading = MonteCarloPointHeading;
+    heading.push_back("(depth below the water table)");
+    writeModelInputStart(
+        file, {{'X', grid.x, "100"}, {'Y', grid.y, "0"}, {'Z', grid.z, "2"}, {'T', grid.t, "3000"}},
+        heading);
     file.line("Seepage Velocity (m/day): " + number(a.velocity));
     file.line("Longitudinal Dispersivity (m): " + number(a.longitudinal));
     file.line("Transverse Dispersivity (m): " + number(a.transverseY));
@@ -417,9 +432,7 @@ void writeThreeDimensionalStart(SampleFile& file, const Grid3D& grid, const Aqui
         file.line("Decay Coefficient (1/day): " + number(a.decay));
         file.line("Recharge: Not Modelled");
     }
-    file.line("Bulk Density (g/cm3): " + number(a.bulkDensity));
-    file.line("Distribution Coefficient (l/kg): " + number(a.distribution));
-    file.line("Retardation Factor: " + printed(a.retardation()));
+    writeSorption(file, a.bulkDensity, a.distribution, a.retardation());
     file.line("Retardation Factor Computed From Kd: Yes");
 }
 
@@ -498,9 +511,7 @@ void writeTimeVaryingGrid(SampleFile& file, const Axis& xAxis, const Axis& yAxis
     const std::vector<double> xs = xAxis.points();
     const std::vector<double> ys = yAxis.points();
     const std::vector<double> ts = tAxis.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of Y Points: " + std::to_string(ys.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file, {{'X', xs.size()}, {'Y', ys.size()}, {'T', ts.size()}});
     file.line("Times, X Coordinates, Y Coordinates, Concentrations");
     file.line(printedList(ts));
     file.line(printedList(xs));
@@ -521,13 +532,8 @@ void writeTimeVaryingFile(const fs::path& path, const Header& header, const Aqui
                           const Axis& t, bool pointSource) {
     SampleFile file;
     writeHeader(file, header);
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("Y Range: " + y.range());
-    file.line("T Range: " + t.range());
-    file.line("X Point for Monte Carlo: " + number(x.points()[3]));
-    file.line("Y Point for Monte Carlo: 0");
-    file.line("T Point for Monte Carlo: " + number(t.points()[2]));
+    writeModelInputStart(
+        file, {{'X', x, number(x.points()[3])}, {'Y', y, "0"}, {'T', t, number(t.points()[2])}});
     writeTimeVaryingParameters(file, a, periods);
     const Transport transport = a.transport();
     const auto solution = [&](double xi, double yi, double ti) {
@@ -591,9 +597,7 @@ void writeVadoseParameters(SampleFile& file, const VadoseZone& zone) {
     file.line("Infiltration Rate (m/yr): " + number(zone.infiltration));
     file.line("Volumetric Water Content: " + number(zone.waterContent));
     file.line("Dispersivity (m): " + number(zone.dispersivity));
-    file.line("Bulk Density (g/cm3): " + number(zone.bulkDensity));
-    file.line("Distribution Coefficient (l/kg): " + number(zone.distribution));
-    file.line("Retardation Factor: " + printed(zone.retardation()));
+    writeSorption(file, zone.bulkDensity, zone.distribution, zone.retardation());
     file.line("Depth to Water Table (m): 10");
     file.line("Soil Texture: Loamy sand");
 }
@@ -612,11 +616,7 @@ void writeUnsaturated(const fs::path& directory) {
     const VadoseZone zone{0.3, 0.25, 0.5, 1.6, 0.1, 0.2};
     const Axis x{0, 10, 0.5};
     const Axis t{0.5, 5, 0.5};
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("T Range: " + t.range());
-    file.line("X Point for Monte Carlo: 2");
-    file.line("T Point for Monte Carlo: 2.5");
+    writeModelInputStart(file, {{'X', x, "2"}, {'T', t, "2.5"}});
     writeVadoseParameters(file, zone);
     file.line("Decay Coefficient (1/yr): " + number(zone.decay));
     file.line("Boundary Condition");
@@ -681,17 +681,11 @@ const std::vector<Species> TceChain{{"Trichloroethylene (TCE)", 0.0012, 0.0, 50.
 
 void writeOneDimensionalSpeciesStart(SampleFile& file, const Axis& x, const Axis& t,
                                      const Column& column) {
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("T Range: " + t.range());
-    file.line("X Point for Monte Carlo: 60");
-    file.line("T Point for Monte Carlo: 1825");
+    writeModelInputStart(file, {{'X', x, "60"}, {'T', t, "1825"}});
     file.line("Seepage Velocity (m/day): " + number(column.velocity));
     file.line("Longitudinal Dispersivity (m): " + number(column.dispersivity));
     file.line("Porosity: " + number(column.porosity));
-    file.line("Bulk Density (g/cm3): " + number(column.bulkDensity));
-    file.line("Distribution Coefficient (l/kg): " + number(column.distribution));
-    file.line("Retardation Factor: " + printed(column.retardation()));
+    writeSorption(file, column.bulkDensity, column.distribution, column.retardation());
     file.line("Retardation Applied To: All Species");
     writeSpeciesTables(file, TceChain, column.retardation(), "1/day", "mg/l");
 }
@@ -713,8 +707,7 @@ void writeSpeciesXTGrids(SampleFile& file, const Axis& xAxis, const Axis& tAxis,
                          const std::function<double(double, double, double)>& relative) {
     const std::vector<double> xs = xAxis.points();
     const std::vector<double> ts = tAxis.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file, {{'X', xs.size()}, {'T', ts.size()}});
     file.line("Distance / Time");
     file.line(printedList(ts));
     for (std::size_t s = 0; s < chain.size(); ++s) {
@@ -795,15 +788,8 @@ void writeTwoDimensionalSpecies(const fs::path& directory) {
     const Axis x{0, 300, 30};
     const Axis y{-50, 50, 25};
     const Axis t{1000, 5000, 1000};
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("Y Range: " + y.range());
-    file.line("T Range: " + t.range());
-    file.line("Monte Carlo Point");
-    file.line("-----------------");
-    file.line("X Point for Monte Carlo: 150");
-    file.line("Y Point for Monte Carlo: 0");
-    file.line("T Point for Monte Carlo: 3000");
+    writeModelInputStart(file, {{'X', x, "150"}, {'Y', y, "0"}, {'T', t, "3000"}},
+                         MonteCarloPointHeading);
     file.line("Seepage Velocity (m/day): " + number(a.velocity));
     file.line("Longitudinal Dispersivity (m): " + number(a.longitudinal));
     file.line("Transverse Dispersivity (m): " + number(a.transverseY));
@@ -811,18 +797,14 @@ void writeTwoDimensionalSpecies(const fs::path& directory) {
     file.line("Porosity: " + number(a.porosity));
     file.line("Source Width (m): " + number(a.width));
     file.line("Recharge: Not Modelled");
-    file.line("Bulk Density (g/cm3): " + number(a.bulkDensity));
-    file.line("Distribution Coefficient (l/kg): " + number(a.distribution));
-    file.line("Retardation Factor: " + printed(a.retardation()));
+    writeSorption(file, a.bulkDensity, a.distribution, a.retardation());
     file.line("Retardation Applied To: All Species");
     writeSpeciesTables(file, PceChain, a.retardation(), "1/day", "mg/l");
     file.line("Concentration Grid");
     const std::vector<double> xs = x.points();
     const std::vector<double> ys = y.points();
     const std::vector<double> ts = t.points();
-    file.line("Number of X Points: " + std::to_string(xs.size()));
-    file.line("Number of Y Points: " + std::to_string(ys.size()));
-    file.line("Number of T Points: " + std::to_string(ts.size()));
+    writePointCounts(file, {{'X', xs.size()}, {'Y', ys.size()}, {'T', ts.size()}});
     file.line("Concentration Distribution");
     file.line("Time");
     file.line(printedList(ts));
@@ -894,11 +876,7 @@ void writeUnsaturatedSpecies(const fs::path& directory) {
     const VadoseZone zone{0.4, 0.3, 0.3, 1.5, 0.05, 0.0};
     const Axis x{0, 5, 0.25};
     const Axis t{0.25, 2.5, 0.25};
-    file.line("[Begin Model Input]");
-    file.line("X Range: " + x.range());
-    file.line("T Range: " + t.range());
-    file.line("X Point for Monte Carlo: 1");
-    file.line("T Point for Monte Carlo: 1");
+    writeModelInputStart(file, {{'X', x, "1"}, {'T', t, "1"}});
     writeVadoseParameters(file, zone);
     file.line("Boundary Condition: Flux");
     file.line("Inlet Flux Concentration Applies At Depth 0");

@@ -12,5 +12,5 @@
 #include "concentration/GridMax.h"
 #include "concentration/GridMean.h"
 #include "concentration/Normalisation.h"
-#include "concentration/RangeTexts.h"
 #include "concentration/UnitTexts.h"
+#include "datafiles/RangeTexts.h"

@@ -1,7 +1,7 @@
 #include "concentration/GridMean.h"
 
 #include "concentration/CellFolds.h"
-#include "concentration/RangeTexts.h"
+#include "datafiles/RangeTexts.h"
 #include "shell/CheckedArithmetic.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"

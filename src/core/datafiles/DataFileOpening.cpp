@@ -1,10 +1,7 @@
 #include "datafiles/DataFileOpening.h"
 
-#include "concentration/Normalisation.h"
-#include "concentration/UnitTexts.h"
 #include "datafiles/ModelDataSetOps.h"
 #include "shell/ErrorReport.h"
-#include "shell/NumberText.h"
 #include "shell/Platform.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
@@ -116,16 +113,19 @@ bool rejectVersionedGroundwaterFile(Prompter& prompter, const std::string& path)
     return true;
 }
 
+} // namespace
+
 // A multiple-species file whose model has no species body (a "Time Varying" one) reads
 // nothing: its species records are not there, and those an earlier file left behind must not
 // be taken for its own.
-bool speciesWereRead(const AppState& state) {
+bool SpeciesBodyRead(const AppState& state) {
     return state.MediumCode == Medium::GroundwaterMultipleSpecies && state.modelData.DataType != -1;
 }
 
-bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& readers,
-                  const std::string& path, const std::string& modelName) {
+bool ReadModelDataFile(AppState& state, Prompter& prompter, const DataFileReaders& readers,
+                       const std::string& path) {
     ModelDataSet& data = state.modelData;
+    const std::string modelName = lowerCase(data.ModelName);
     if (modelName == "air") {
         if (!readers.air(state, prompter, path)) {
             return false;
@@ -141,7 +141,7 @@ bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& re
         if (state.MediumCode == Medium::Groundwater) {
             data.ChemicalCount = 1;
         }
-        if (speciesWereRead(state)) {
+        if (SpeciesBodyRead(state)) {
             SelectSpecies(data, 1);
         }
     } else if (modelName == "surface water") {
@@ -153,22 +153,6 @@ bool readByFamily(AppState& state, Prompter& prompter, const DataFileReaders& re
         data.ChemicalCount = 1;
     }
     return true;
-}
-
-} // namespace
-
-void fillConcentrationTexts(AppState& state) {
-    const ModelDataSet& data = state.modelData;
-    RiskInput& input = state.riskInput;
-    const std::string average = FormatNumber(generalText(data.AverageConcentration));
-    input.MaximumConc = generalText(data.MaximumConcentration);
-    if (data.DataType == 0) {
-        input.AverageConc = "Monte Calor" + std::string(500, ' ') + average;
-        state.MonteCarloCount = state.ResultCount = data.McIterationCount;
-    } else {
-        input.AverageConc = average;
-        state.MonteCarloCount = state.ResultCount = 1;
-    }
 }
 
 std::string MediumOfExtension(std::string_view path) {
@@ -222,65 +206,6 @@ std::string ShowDataFileDialog(const AppState& state, FileDialogs& dialogs, Prom
     }
     prompter.setBusy(false);
     return path;
-}
-
-bool LoadDataFile(AppState& state, Prompter& prompter, const DataFileReaders& readers,
-                  const std::string& path) {
-    prompter.setBusy(true);
-    bool accepted = false;
-    try {
-        const std::string modelName = lowerCase(state.modelData.ModelName);
-        if (!readByFamily(state, prompter, readers, path, modelName)) {
-            prompter.setBusy(false);
-            return false;
-        }
-        accepted = true;
-        const bool noSpeciesBody =
-            state.MediumCode == Medium::GroundwaterMultipleSpecies && !speciesWereRead(state);
-        if (!noSpeciesBody) {
-            NormaliseDataSet(state.modelData, state.MediumCode);
-        }
-        // The normalisation scales the chemical records, not the current fields: chemical 1
-        // is copied again so that what the analysis shows is in mg/l with its own maximum and
-        // average.
-        if (modelName == "air") {
-            SelectAirChemical(state.modelData, 1);
-        } else if (modelName == "groundwater" && speciesWereRead(state)) {
-            SelectSpecies(state.modelData, 1);
-        }
-        fillConcentrationTexts(state);
-    } catch (const std::exception& failure) {
-        reportFailure(prompter, failure, path, "");
-    }
-    prompter.setBusy(false);
-    return accepted;
-}
-
-bool OpenModelDataFile(AppState& state, FileDialogs& dialogs, Prompter& prompter,
-                       const DataFileReaders& readers) {
-    ModelDataSet& data = state.modelData;
-    bool loaded = false;
-    const std::string path =
-        ShowDataFileDialog(state, dialogs, prompter, data.ModelName, OpenDataFileTitle);
-    data.ModelName = MediumOfExtension(path);
-    if (path == NoFileChosen) {
-        state.MediumCode = Medium::None;
-        data.DataFileName.clear();
-        data.ModelName.clear();
-    } else {
-        ResetModelDataSet(data);
-        if (LoadDataFile(state, prompter, readers, path)) {
-            loaded = true;
-            data.DataFileName = path;
-            CleanUnitTexts(data);
-        } else {
-            state.MediumCode = Medium::None;
-            data.ModelName.clear();
-        }
-    }
-    state.MCChemicalCount = std::max<std::int16_t>(data.ChemicalCount, 1);
-    prompter.setBusy(false);
-    return loaded;
 }
 
 } // namespace torval

@@ -1,10 +1,8 @@
 #pragma once
 // Opening a transport-model output file: the open dialog preset for the chosen medium, the
-// recognition of the file's family by its extension, the reader of that family, and the
-// finishing touches that make the data set ready for the analysis (mg/l, chemical 1, unit
-// texts, the concentration texts of the analysis input). The main window's New Application
-// and the analysis window's data command call OpenModelDataFile and go on only when it
-// returns true.
+// recognition of the file's family by its extension and the reader of that family. Making the
+// data ready for an analysis (mg/l, unit texts, the concentration texts of the analysis input)
+// is the loading step above this layer (intake/DataFileLoading.h).
 
 #include "AppState.h"
 #include "shell/FileDialogs.h"
@@ -59,21 +57,13 @@ DataFileDialogPreset dataFileDialogPreset(const AppState& state, std::string_vie
 std::string ShowDataFileDialog(const AppState& state, FileDialogs& dialogs, Prompter& prompter,
                                std::string_view modelName, std::string_view title);
 
-// Runs the reader of the lower-cased ModelName, then brings the data to mg/l and fills the
-// concentration texts of the analysis input. True when the file was accepted.
-bool LoadDataFile(AppState& state, Prompter& prompter, const DataFileReaders& readers,
-                  const std::string& path);
+// Runs the reader of the lower-cased ModelName into state.modelData, as read: no unit is
+// converted and no concentration text is filled. False when the reader refused the file.
+bool ReadModelDataFile(AppState& state, Prompter& prompter, const DataFileReaders& readers,
+                       const std::string& path);
 
-// The concentration texts of the analysis input from the current data: the average in the
-// shared number format and the maximum in full. A data set of Monte Carlo values marks its
-// average as a Monte Carlo reference ("Monte Calor", 500 blanks, the number), so that a
-// calculation on it runs once per realisation of the file, and sets the Monte Carlo and result
-// counts to the file's count (1 otherwise).
-void fillConcentrationTexts(AppState& state);
-
-// The whole open: dialog, reset, load, unit texts, Monte Carlo chemical count. True when a
-// file was loaded.
-bool OpenModelDataFile(AppState& state, FileDialogs& dialogs, Prompter& prompter,
-                       const DataFileReaders& readers);
+// True when a multiple-species file brought its species records (a "Time Varying" model has
+// no species body and reads none).
+bool SpeciesBodyRead(const AppState& state);
 
 } // namespace torval

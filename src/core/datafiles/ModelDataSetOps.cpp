@@ -1,6 +1,6 @@
 #include "datafiles/ModelDataSetOps.h"
 
-#include "concentration/RangeTexts.h"
+#include "datafiles/RangeTexts.h"
 #include "shell/CheckedArithmetic.h"
 #include "shell/RunTimeError.h"
 

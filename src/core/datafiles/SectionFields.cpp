@@ -1,7 +1,7 @@
 #include "datafiles/SectionFields.h"
 
-#include "concentration/RangeTexts.h"
 #include "datafiles/ModelDataSetOps.h"
+#include "datafiles/RangeTexts.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 

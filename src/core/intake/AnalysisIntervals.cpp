@@ -1,5 +1,5 @@
 #include "concentration/GridMean.h"
-#include "concentration/RangeTexts.h"
+#include "datafiles/RangeTexts.h"
 #include "intake/AnalysisAxes.h"
 #include "intake/AnalysisForm.h"
 #include "intake/AnalysisMessages.h"

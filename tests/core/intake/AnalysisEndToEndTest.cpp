@@ -1,6 +1,6 @@
 #include "core/datafiles/ReaderTestFiles.h"
 #include "core/intake/AnalysisFormFixture.h"
-#include "datafiles/DataFileOpening.h"
+#include "intake/DataFileLoading.h"
 #include "intake/Pathways.h"
 #include "shell/NumberText.h"
 #include "support/ScriptedFileDialogs.h"

@@ -1,4 +1,4 @@
-#include "datafiles/RiskSectionReading.h"
+#include "analysisfile/RiskSectionReading.h"
 
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"

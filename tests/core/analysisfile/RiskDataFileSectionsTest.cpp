@@ -1,5 +1,5 @@
-#include "datafiles/RiskInputSection.h"
-#include "datafiles/RiskMonteCarloSection.h"
+#include "analysisfile/RiskInputSection.h"
+#include "analysisfile/RiskMonteCarloSection.h"
 #include "support/CodeOf.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "concentration/RangeTexts.h"
+#include "datafiles/RangeTexts.h"
 
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"

@@ -1,4 +1,4 @@
-#include "datafiles/DataFileOpening.h"
+#include "intake/DataFileLoading.h"
 
 #include "shell/Text.h"
 #include "support/RecordingPrompter.h"

@@ -1,7 +1,7 @@
-#include "datafiles/RiskInputSection.h"
+#include "analysisfile/RiskInputSection.h"
 
-#include "datafiles/RiskFileFields.h"
-#include "datafiles/RiskFileLines.h"
+#include "analysisfile/RiskFileFields.h"
+#include "analysisfile/RiskFileLines.h"
 #include "intake/Pathways.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"

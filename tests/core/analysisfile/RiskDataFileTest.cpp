@@ -1,4 +1,4 @@
-#include "datafiles/RiskDataFile.h"
+#include "analysisfile/RiskDataFile.h"
 
 #include "datafiles/DataLayout.h"
 #include "shell/NumberText.h"

@@ -1,7 +1,7 @@
-#include "datafiles/RiskMonteCarloSection.h"
+#include "analysisfile/RiskMonteCarloSection.h"
 
-#include "datafiles/RiskFileFields.h"
-#include "datafiles/RiskFileLines.h"
+#include "analysisfile/RiskFileFields.h"
+#include "analysisfile/RiskFileLines.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"

@@ -1,8 +1,8 @@
-#include "datafiles/RiskFileDialog.h"
+#include "analysisfile/RiskFileDialog.h"
 
+#include "analysisfile/RiskDataFile.h"
+#include "analysisfile/RiskFileService.h"
 #include "datafiles/DataFileOpening.h"
-#include "datafiles/RiskDataFile.h"
-#include "datafiles/RiskFileService.h"
 #include "support/RecordingPrompter.h"
 #include "support/ScratchDirectory.h"
 #include "support/ScriptedFileDialogs.h"

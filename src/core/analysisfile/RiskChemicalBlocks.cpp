@@ -1,8 +1,8 @@
-#include "datafiles/RiskChemicalBlocks.h"
+#include "analysisfile/RiskChemicalBlocks.h"
 
-#include "datafiles/RiskFileLines.h"
-#include "datafiles/RiskGridBlocks.h"
-#include "datafiles/RiskSectionReading.h"
+#include "analysisfile/RiskFileLines.h"
+#include "analysisfile/RiskGridBlocks.h"
+#include "analysisfile/RiskSectionReading.h"
 #include "shell/NumberText.h"
 #include "shell/Text.h"
 

@@ -1,7 +1,7 @@
-#include "datafiles/RiskOutputSection.h"
+#include "analysisfile/RiskOutputSection.h"
 
-#include "datafiles/RiskFileFields.h"
-#include "datafiles/RiskFileLines.h"
+#include "analysisfile/RiskFileFields.h"
+#include "analysisfile/RiskFileLines.h"
 #include "shell/NumberText.h"
 #include "shell/Text.h"
 

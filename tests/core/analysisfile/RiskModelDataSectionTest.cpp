@@ -1,4 +1,4 @@
-#include "datafiles/RiskModelDataSection.h"
+#include "analysisfile/RiskModelDataSection.h"
 
 #include "datafiles/DataLayout.h"
 #include "datafiles/GridNumberText.h"

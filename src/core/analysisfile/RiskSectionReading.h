@@ -12,8 +12,8 @@
 //   - counts and concentrations must be well-formed numbers (13, and 6 beyond their range);
 //   - a line of numbers must hold exactly the numbers its layout gives it (62 otherwise).
 
+#include "analysisfile/RiskFileFields.h"
 #include "datafiles/FreeFormatReader.h"
-#include "datafiles/RiskFileFields.h"
 #include "shell/BoundedArray.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "concentration/RangeTexts.h"
+#include "datafiles/RangeTexts.h"
 
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"

@@ -1,8 +1,8 @@
-#include "datafiles/RiskGridBlocks.h"
+#include "analysisfile/RiskGridBlocks.h"
 
+#include "analysisfile/RiskFileLines.h"
+#include "analysisfile/RiskSectionReading.h"
 #include "datafiles/GridNumberText.h"
-#include "datafiles/RiskFileLines.h"
-#include "datafiles/RiskSectionReading.h"
 #include "shell/RunTimeError.h"
 
 namespace torval {

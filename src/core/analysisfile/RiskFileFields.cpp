@@ -1,4 +1,4 @@
-#include "datafiles/RiskFileFields.h"
+#include "analysisfile/RiskFileFields.h"
 
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"

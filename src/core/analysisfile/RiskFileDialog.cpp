@@ -1,7 +1,7 @@
-#include "datafiles/RiskFileDialog.h"
+#include "analysisfile/RiskFileDialog.h"
 
+#include "analysisfile/RiskDataFile.h"
 #include "datafiles/DataFileOpening.h"
-#include "datafiles/RiskDataFile.h"
 #include "shell/ErrorReport.h"
 #include "shell/Platform.h"
 #include "shell/RunTimeError.h"

@@ -1,8 +1,8 @@
-#include "datafiles/RiskFileService.h"
+#include "analysisfile/RiskFileService.h"
 
+#include "analysisfile/RiskDataFile.h"
+#include "analysisfile/RiskFileDialog.h"
 #include "datafiles/DataFileOpening.h"
-#include "datafiles/RiskDataFile.h"
-#include "datafiles/RiskFileDialog.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
-#include "datafiles/RiskModelDataSection.h"
+#include "analysisfile/RiskModelDataSection.h"
 
-#include "datafiles/RiskChemicalBlocks.h"
-#include "datafiles/RiskFileLines.h"
-#include "datafiles/RiskGridBlocks.h"
-#include "datafiles/RiskSectionReading.h"
+#include "analysisfile/RiskChemicalBlocks.h"
+#include "analysisfile/RiskFileLines.h"
+#include "analysisfile/RiskGridBlocks.h"
+#include "analysisfile/RiskSectionReading.h"
 #include "shell/NumberText.h"
 #include "shell/Text.h"
 
