@@ -3,6 +3,8 @@
 
 WERROR := $(if $(CI),ON,OFF)
 CLI := build/default/src/app/torval-cli
+TORVAL := build/default/src/app/torval
+SAMPLE := data/SampleDat/drinking-water-monte-carlo.tvl
 
 all: build
 
@@ -15,8 +17,15 @@ configure: deps
 build: configure
 	@cmake --build --preset default
 
+# The desktop program on the Monte Carlo sample; without a display, the command-line
+# demonstration instead.
 run: build
-	@scripts/run-example $(CLI)
+	@if [ -n "$${DISPLAY}$${WAYLAND_DISPLAY}" ]; then \
+	  $(TORVAL) $(SAMPLE); \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the command-line demonstration instead."; \
+	  scripts/run-example $(CLI); \
+	fi
 
 test: build
 	@ctest --preset default

@@ -11,6 +11,7 @@
 #include "AppState.h"
 #include "shell/ApplicationFlows.h"
 #include "shell/EventPump.h"
+#include "shell/HelpDesk.h"
 
 #include <optional>
 #include <string>
@@ -78,28 +79,6 @@ public:
     virtual ~ReportPrinter() = default;
     virtual void printerSetup() = 0;
     virtual void printResultsReport(AppState& state) = 0;
-};
-
-// A request to the help engine, in the commands it has always been called with.
-struct HelpRequest {
-    static constexpr int Contents = 15;          // the contents tab
-    static constexpr int PartialKey = 261;       // the keyword index, searched with `key`
-    static constexpr int Context = 1;            // the topic of `context`
-    static constexpr int MonteCarloTopic = 5000; // the Monte Carlo simulation topic
-
-    int command = Contents;
-    std::string key;
-    int context = 0;
-
-    bool operator==(const HelpRequest&) const = default;
-};
-
-class HelpDesk {
-public:
-    virtual ~HelpDesk() = default;
-    virtual void showHelp(const HelpRequest& request) = 0;
-    virtual void showTechnicalSupport() = 0;
-    virtual void showAbout() = 0;
 };
 
 class WindowCloser {

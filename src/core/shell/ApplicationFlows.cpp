@@ -74,4 +74,14 @@ bool OpenApplication(AppState& state, RiskFileOpener& opener, AnalysisWindow& wi
     return true;
 }
 
+bool OpenApplication(AppState& state, std::string_view path,
+                     const std::function<bool(AppState&, std::string_view)>& read,
+                     AnalysisWindow& window) {
+    if (!read(state, path)) {
+        return false;
+    }
+    startAnalysis(state, Analysis::Saved, true, window);
+    return true;
+}
+
 } // namespace torval

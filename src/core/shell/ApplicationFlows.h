@@ -10,6 +10,9 @@
 
 #include "AppState.h"
 
+#include <functional>
+#include <string_view>
+
 namespace torval {
 
 class NewApplicationDialog {
@@ -53,5 +56,11 @@ bool NewApplication(AppState& state, NewApplicationDialog& dialog, DataFileLoade
 
 // Continues an analysis saved in a risk data file. True when the analysis window was shown.
 bool OpenApplication(AppState& state, RiskFileOpener& opener, AnalysisWindow& window);
+
+// Open Application on a file already named (the program's command line): `read` reads it into
+// the state and reports its own failures. True when the analysis window was shown.
+bool OpenApplication(AppState& state, std::string_view path,
+                     const std::function<bool(AppState&, std::string_view)>& read,
+                     AnalysisWindow& window);
 
 } // namespace torval

@@ -1,0 +1,121 @@
+// torval-screenshots OUTDIR: renders every window of the desktop program into PNG files, so a
+// reviewer can see the program without a screen (run it on the offscreen platform, as
+// scripts/screenshots does). It starts the program as torval does, answers the disclaimer
+// itself, and then puts each window on the screen and grabs it.
+
+#include "AppState.h"
+#include "shell/DirectoryForm.h"
+#include "shell/HelpDesk.h"
+#include "shell/NewForm.h"
+#include "shell/PreferencesForm.h"
+#include "ui/AboutDialog.h"
+#include "ui/DesktopProgram.h"
+#include "ui/DirectoryFormDialog.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NewFormDialog.h"
+#include "ui/PreferencesFormDialog.h"
+#include "ui/QtText.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <iostream>
+#include <string>
+
+namespace {
+
+// The window's contents under a title bar with its caption, as a window manager frames it.
+QPixmap framed(const QPixmap& contents, const QString& caption) {
+    constexpr int TitleBarHeight = 28;
+    QPixmap picture(contents.width(), contents.height() + TitleBarHeight);
+    picture.fill(QColor(58, 62, 74));
+    QPainter painter(&picture);
+    QFont font = QApplication::font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(10, 0, contents.width() - 20, TitleBarHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, caption);
+    painter.drawPixmap(0, TitleBarHeight, contents);
+    return picture;
+}
+
+bool saveGrab(QWidget& widget, const QDir& outDir, const QString& name) {
+    widget.show();
+    widget.raise();
+    for (int round = 0; round < 5; ++round) {
+        QApplication::processEvents();
+    }
+    const QString path = outDir.filePath(name + QStringLiteral(".png"));
+    const bool saved = framed(widget.grab(), widget.windowTitle()).save(path);
+    std::cout << (saved ? "wrote " : "could not write ") << path.toStdString() << '\n';
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: torval-screenshots OUTDIR\n";
+        return 2;
+    }
+    QDir outDir(QString::fromLocal8Bit(argv[1]));
+    if (!outDir.mkpath(QStringLiteral("."))) {
+        std::cerr << "torval-screenshots: cannot create " << argv[1] << '\n';
+        return 1;
+    }
+    bool ok = true;
+
+    // The disclaimer of start-up: grabbed, then answered as the user would.
+    QTimer disclaimerAnswer;
+    QObject::connect(&disclaimerAnswer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            disclaimerAnswer.stop();
+            ok = saveGrab(*box, outDir, QStringLiteral("disclaimer")) && ok;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    disclaimerAnswer.start(10);
+
+    torval::AppState state;
+    torval::DesktopProgram program(state);
+    program.start();
+    torval::MainWindow& main = program.mainWindow();
+    ok = saveGrab(main, outDir, QStringLiteral("main-window")) && ok;
+
+    torval::AboutDialog about(program.prompter(), program.logoPath(), &main);
+    ok = saveGrab(about, outDir, QStringLiteral("about")) && ok;
+    about.hide();
+
+    torval::SupportDialog support(&main);
+    ok = saveGrab(support, outDir, QStringLiteral("support")) && ok;
+    support.hide();
+
+    torval::PreferencesForm preferences(state, program.prompter(), program.fileDialogs());
+    torval::PreferencesFormDialog preferencesDialog(preferences, &main);
+    ok = saveGrab(preferencesDialog, outDir, QStringLiteral("preferences")) && ok;
+    preferencesDialog.hide();
+
+    torval::NewForm newForm(state);
+    torval::NewFormDialog newDialog(newForm, &main);
+    ok = saveGrab(newDialog, outDir, QStringLiteral("new-application")) && ok;
+    newDialog.hide();
+
+    const std::string riskFiles = "Risk Files" + std::string(52, ' ') + ":*.tvl";
+    const std::string allFiles = "All Files" + std::string(49, ' ') + ":*.*";
+    torval::DirectoryForm directoryForm(state, program.prompter(), state.AppSettings.RiskDataPath,
+                                        {riskFiles, allFiles});
+    torval::DirectoryFormDialog directoryDialog(directoryForm, &main);
+    ok = saveGrab(directoryDialog, outDir, QStringLiteral("directory-browser")) && ok;
+    directoryDialog.hide();
+
+    program.showHelp({torval::HelpRequest::Context, "", torval::HelpRequest::MonteCarloTopic});
+    ok = saveGrab(*program.helpWindow(), outDir, QStringLiteral("help-monte-carlo")) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The desktop program put together: the program state's windows, the Qt implementations of the
+// core's interfaces, and the hooks through which the main window's commands open the other
+// windows. It runs start-up (the disclaimer included) and then shows the main window.
+
+#include "AppState.h"
+#include "analysisfile/RiskFileService.h"
+#include "shell/ApplicationFlows.h"
+#include "shell/MainForm.h"
+#include "ui/AnalysisWindowSlot.h"
+#include "ui/PrinterChoice.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtLauncher.h"
+#include "ui/QtPrompter.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace torval {
+
+class HelpWindow;
+class MainWindow;
+
+struct DesktopOptions {
+    // The program's directory and the one standing in for the Windows directory; unset means
+    // those of the running program and this system.
+    std::optional<std::string> programDirectory;
+    std::optional<std::string> systemDirectory;
+    // File > Exit TORVAL; unset ends the event loop at once.
+    std::function<void()> exitNow;
+};
+
+class DesktopProgram : public NewApplicationDialog,
+                       public DataFileLoader,
+                       public PreferencesOpener,
+                       public HelpDesk,
+                       public ApplicationExit {
+public:
+    explicit DesktopProgram(AppState& state, DesktopOptions options = {});
+    ~DesktopProgram() override;
+    DesktopProgram(const DesktopProgram&) = delete;
+    DesktopProgram& operator=(const DesktopProgram&) = delete;
+
+    // Start-up, then the main window on the screen. Returns once the disclaimer is closed.
+    void start();
+
+    // The analysis named on the command line; the main window stays whatever happens.
+    bool openAnalysis(const std::string& path);
+
+    MainWindow& mainWindow() { return *window_; }
+    MainForm& mainForm() { return *form_; }
+    QtPrompter& prompter() { return prompter_; }
+    AnalysisWindowSlot& analysisSlot() { return analysisSlot_; }
+    PrinterChoice& printer() { return printer_; }
+    // What the analysis and Monte Carlo windows are handed.
+    EventPump& eventPump() { return events_; }
+    Launcher& launcher() { return launcher_; }
+    RiskFileService& riskFiles() { return riskFiles_; }
+    FileDialogs& fileDialogs() { return dialogs_; }
+    HelpWindow* helpWindow() { return help_.get(); }
+    QString helpDirectory() const;
+    QString logoPath() const;
+
+    void show(AppState& state) override;                // New Application dialog
+    bool chooseAndLoad(AppState& state) override;       // transport-model data file
+    void showModal(AppState& state) override;           // Preferences
+    void showHelp(const HelpRequest& request) override; // help window
+    void showTechnicalSupport() override;
+    void showAbout() override;
+    void exitNow() override;
+
+private:
+    QWidget* dialogParent() const;
+
+    AppState& state_;
+    DesktopOptions options_;
+    QtPrompter prompter_;
+    QtFileDialogs dialogs_;
+    QtEventPump events_;
+    QtLauncher launcher_;
+    RiskFileService riskFiles_;
+    PrinterChoice printer_;
+    AnalysisWindowSlot analysisSlot_;
+    std::unique_ptr<MainForm> form_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<QObject> helpKey_;
+};
+
+} // namespace torval

@@ -1,0 +1,62 @@
+#include "shell/HelpCatalogue.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+const std::string Catalogue = "# comment line\r\n"
+                              "contents.html | Contents | 0 | overview\r\n"
+                              "\n"
+                              "pathways.html|Pathways|200|Tavg; body weight;;\n"
+                              "broken line without title\n"
+                              " | no file | 3 | x\n"
+                              "montecarlo.html | Monte Carlo | 5000 | Monte Carlo; terms; average\n"
+                              "odd.html | Odd context | 50x0";
+
+TEST(HelpCatalogue, ReadsTopicsInOrderAndSkipsWhatIsNotATopic) {
+    const std::vector<HelpTopic> topics = parseHelpCatalogue(Catalogue);
+    const std::vector<HelpTopic> expected = {
+        {"contents.html", "Contents", 0, {"overview"}},
+        {"pathways.html", "Pathways", 200, {"Tavg", "body weight"}},
+        {"montecarlo.html", "Monte Carlo", 5000, {"Monte Carlo", "terms", "average"}},
+        {"odd.html", "Odd context", 0, {}},
+    };
+    EXPECT_EQ(topics, expected);
+
+    const std::vector<HelpIndexEntry> index = helpIndex(topics);
+    std::vector<std::string> keywords;
+    for (const HelpIndexEntry& entry : index) {
+        keywords.push_back(entry.keyword);
+    }
+    EXPECT_EQ(keywords, (std::vector<std::string>{"average", "body weight", "Monte Carlo",
+                                                  "overview", "Tavg", "terms"}));
+}
+
+TEST(HelpCatalogue, EachRequestOpensItsPage) {
+    const std::vector<HelpTopic> topics = parseHelpCatalogue(Catalogue);
+    struct Case {
+        HelpRequest request;
+        HelpView view;
+    };
+    const std::vector<Case> cases = {
+        {{HelpRequest::Contents, "", 0}, {HelpPane::Contents, "contents.html", ""}},
+        {{HelpRequest::Context, "", 5000}, {HelpPane::Contents, "montecarlo.html", ""}},
+        {{HelpRequest::Context, "", 4999}, {HelpPane::Contents, "contents.html", ""}},
+        {{HelpRequest::Context, "", 0}, {HelpPane::Contents, "contents.html", ""}},
+        {{HelpRequest::PartialKey, "", 0}, {HelpPane::Index, "montecarlo.html", ""}},
+        {{HelpRequest::PartialKey, "TA", 0}, {HelpPane::Index, "pathways.html", "TA"}},
+        {{HelpRequest::PartialKey, "zz", 0}, {HelpPane::Index, "contents.html", "zz"}},
+        {{99, "", 5000}, {HelpPane::Contents, "contents.html", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.request.command * 10000 + c.request.context);
+        EXPECT_EQ(helpViewFor(c.request, topics), c.view);
+    }
+    EXPECT_EQ(helpViewFor({HelpRequest::Context, "", 5000}, {}), HelpView{});
+}
+
+} // namespace
+} // namespace torval

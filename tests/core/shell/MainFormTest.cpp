@@ -1,0 +1,186 @@
+#include "shell/MainForm.h"
+
+#include "shell/RunTimeError.h"
+#include "support/RecordingPrompter.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torval {
+namespace {
+
+using testing::RecordingPrompter;
+
+// The medium dialog (manual input chosen) and the analysis window, which share the name of
+// their one function and so cannot both be overridden by one class.
+struct MediumDialog : NewApplicationDialog {
+    std::vector<std::string>& calls;
+    explicit MediumDialog(std::vector<std::string>& record) : calls(record) {}
+    void show(AppState& state) override {
+        calls.push_back("medium");
+        state.MediumCode = Medium::Input;
+    }
+};
+
+struct Window : AnalysisWindow {
+    std::vector<std::string>& calls;
+    explicit Window(std::vector<std::string>& record) : calls(record) {}
+    void show(AppState&) override { calls.push_back("analysis"); }
+};
+
+// Records what each service was asked to do; a failure can be scripted into the file steps.
+struct Services : DataFileLoader,
+                  RiskFileOpener,
+                  PreferencesOpener,
+                  PrinterSetupDialog,
+                  HelpDesk,
+                  ApplicationExit {
+    std::vector<std::string> calls;
+    MediumDialog dialog{calls};
+    Window window{calls};
+    int failWith = 0; // a run-time code raised by the risk file choice
+
+    bool chooseAndLoad(AppState&) override { return true; }
+    bool chooseAndRead(AppState&) override {
+        calls.push_back("open");
+        if (failWith != 0) {
+            throw RunTimeError(failWith);
+        }
+        return true;
+    }
+    void showModal(AppState&) override { calls.push_back("preferences"); }
+    void showPrinterSetup() override { calls.push_back("printer"); }
+    void showHelp(const HelpRequest& request) override {
+        calls.push_back("help " + std::to_string(request.command) + " " +
+                        std::to_string(request.context));
+    }
+    void showTechnicalSupport() override { calls.push_back("support"); }
+    void showAbout() override { calls.push_back("about"); }
+    void exitNow() override { calls.push_back("exit"); }
+
+    MainWindowServices all() {
+        MainWindowServices services;
+        services.newApplication = &dialog;
+        services.dataFiles = this;
+        services.riskFiles = this;
+        services.readRiskFile = [this](AppState&, std::string_view path) {
+            calls.push_back("read " + std::string(path));
+            return path != "missing.tvl";
+        };
+        services.analysisWindow = &window;
+        services.preferences = this;
+        services.printer = this;
+        services.help = this;
+        services.exit = this;
+        return services;
+    }
+};
+
+struct CommandCase {
+    MainMenu menu;
+    int index;
+    std::vector<std::string> calls;
+};
+
+TEST(MainForm, EachActiveItemRunsItsCommandAndInactiveOnesNothing) {
+    const std::vector<CommandCase> cases = {
+        {MainMenu::File, MainFileItem::NewApplication, {"medium", "analysis"}},
+        {MainMenu::File, MainFileItem::OpenApplication, {"open", "analysis"}},
+        {MainMenu::File, MainFileItem::CloseApplication, {}},
+        {MainMenu::File, 55, {}}, // a separator
+        {MainMenu::File, MainFileItem::PrinterSetup, {"printer"}},
+        {MainMenu::File, MainFileItem::Print, {}},
+        {MainMenu::File, MainFileItem::Exit, {"exit"}},
+        {MainMenu::Options, MainOptionsItem::Preferences, {"preferences"}},
+        {MainMenu::Help, MainHelpItem::Contents, {"help 15 0"}},
+        {MainMenu::Help, MainHelpItem::IndexOfTopics, {"help 261 0"}},
+        {MainMenu::Help, MainHelpItem::MonteCarloSimulation, {"help 1 5000"}},
+        {MainMenu::Help, MainHelpItem::TechnicalSupport, {"support"}},
+        {MainMenu::Help, MainHelpItem::Disclaimer, {}},
+        {MainMenu::Help, MainHelpItem::About, {"about"}},
+        {MainMenu::Help, 11, {}},
+    };
+    for (const CommandCase& c : cases) {
+        SCOPED_TRACE(c.index);
+        AppState state;
+        RecordingPrompter prompter;
+        Services services;
+        MainForm form(state, prompter, services.all());
+
+        form.chooseMenuItem(c.menu, c.index);
+
+        EXPECT_EQ(services.calls, c.calls);
+        EXPECT_TRUE(prompter.messages.empty());
+    }
+}
+
+TEST(MainForm, ToolbarButtonsRunTheirMenuCommands) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"NEW", "medium"},     {"OPEN", "open"}, {"PREFERENCE", "preferences"},
+        {"HELP", "help 15 0"}, {"EXIT", "exit"}, {"new", ""},
+    };
+    for (const auto& [key, firstCall] : cases) {
+        SCOPED_TRACE(key);
+        AppState state;
+        RecordingPrompter prompter;
+        Services services;
+        MainForm form(state, prompter, services.all());
+
+        form.clickToolbarButton(key);
+
+        EXPECT_EQ(services.calls.empty() ? "" : services.calls.front(), firstCall);
+    }
+}
+
+TEST(MainForm, AFailedFileStepIsReportedAndTaggedAsAFileErrorUntilTheNextCommand) {
+    AppState state;
+    RecordingPrompter prompter;
+    Services services;
+    services.failWith = ErrorCode::FileNotFound;
+    MainForm form(state, prompter, services.all());
+
+    form.chooseMenuItem(MainMenu::File, MainFileItem::OpenApplication);
+
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].title, "File not found.");
+    EXPECT_EQ(form.tag(), "File Error");
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"open"}));
+    EXPECT_EQ(form.statusText(), "Status: ready");
+
+    services.failWith = 0;
+    form.chooseMenuItem(MainMenu::File, MainFileItem::OpenApplication);
+    EXPECT_EQ(form.tag(), "");
+    EXPECT_EQ(state.AnalysisState, Analysis::Saved);
+    EXPECT_TRUE(state.RiskFileOpened);
+}
+
+TEST(MainForm, TheCommandLineAnalysisOpensLikeOpenApplication) {
+    for (const bool readable : {true, false}) {
+        SCOPED_TRACE(readable);
+        AppState state;
+        RecordingPrompter prompter;
+        Services services;
+        MainForm form(state, prompter, services.all());
+        const std::string path = readable ? "saved.tvl" : "missing.tvl";
+
+        EXPECT_EQ(form.openAnalysisFile(path), readable);
+
+        std::vector<std::string> expected{"read " + path};
+        if (readable) {
+            expected.push_back("analysis");
+        }
+        EXPECT_EQ(services.calls, expected);
+        EXPECT_EQ(state.AnalysisState, readable ? Analysis::Saved : Analysis::Changed);
+        EXPECT_EQ(state.RiskFileOpened, readable);
+    }
+}
+
+TEST(MainForm, TheLogoBoxIsCentredAndLeavesRoomForTheBars) {
+    // 1000 twips are 66 pixels and 200 twips 13 at 15 twips a pixel.
+    EXPECT_EQ(logoBox(800, 560, 20, 30), (LogoBox{400 - 228, 280 - 222, 444 + 13, 444}));
+    EXPECT_EQ(logoBox(100, 90, 20, 30), (LogoBox{50 - 6, 45, 13, 0}));
+}
+
+} // namespace
+} // namespace torval

@@ -1,0 +1,290 @@
+// The windows of the desktop program, driven as a user drives them: each window shows its
+// model and forwards the user's actions to it. Modal dialogs are answered from a timer, the way
+// a user answers them while the program waits.
+
+#include "AppState.h"
+#include "shell/MainForm.h"
+#include "shell/PreferencesForm.h"
+#include "ui/AnalysisWindowSlot.h"
+#include "ui/DesktopProgram.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NewFormDialog.h"
+#include "ui/PreferencesFormDialog.h"
+#include "ui/QtPrompter.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+
+using namespace torval;
+
+namespace {
+
+// Runs `answer` on the next modal window other than `current`, once it is on the screen.
+void onNextModal(std::function<void(QWidget*)> answer, QWidget* current = nullptr) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, current] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == current) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+        // A check that failed inside the answer left the window open: close it so the test
+        // ends instead of waiting for a user.
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (QTest::currentTestFailed() && dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    poll->start();
+}
+
+void pressButton(QWidget* box, QMessageBox::StandardButton button) {
+    qobject_cast<QMessageBox*>(box)->button(button)->click();
+}
+
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programDirectory_;
+    AppState state_;
+    std::unique_ptr<DesktopProgram> program_;
+    QString disclaimerTitle_;
+
+    QString iniPath() const { return programDirectory_.filePath(QStringLiteral("torval.ini")); }
+
+    void startProgram() {
+        state_ = AppState{};
+        DesktopOptions options;
+        options.programDirectory = programDirectory_.path().toStdString();
+        options.exitNow = [] {};
+        program_ = std::make_unique<DesktopProgram>(state_, options);
+        onNextModal([this](QWidget* box) {
+            disclaimerTitle_ = box->windowTitle();
+            pressButton(box, QMessageBox::Ok);
+        });
+        program_->start();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(programDirectory_.isValid());
+        for (const char* shipped : {"Helps", "bitmap", "SampleDat"}) {
+            QVERIFY(QFile::link(QDir(QStringLiteral(TORVAL_SHIPPED_DATA)).filePath(shipped),
+                                programDirectory_.filePath(shipped)));
+        }
+    }
+
+    void init() { startProgram(); }
+    void cleanup() { program_.reset(); }
+
+    void mainWindowShowsItsModelAfterTheDisclaimer() {
+        QCOMPARE(disclaimerTitle_, QStringLiteral("Disclaimer"));
+        MainWindow& window = program_->mainWindow();
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("TORVAL EXPOSURE ASSESSMENT SYSTEM   (TORVAL-VERSION 1.0)"));
+        QCOMPARE(window.statusPanel()->text(), QStringLiteral("Status: ready"));
+        QVERIFY(!window.timePanel()->text().isEmpty());
+        QVERIFY(!window.logo()->pixmap().isNull());
+        QVERIFY(!QFile::exists(iniPath())); // start-up never writes the configuration
+
+        for (const MainMenuItem& item : MainForm::menuItems()) {
+            QAction* action = window.menuAction(item.menu, item.index);
+            if (item.isSeparator()) {
+                QVERIFY(action == nullptr);
+                continue;
+            }
+            QVERIFY2(action != nullptr, item.caption.data());
+            QCOMPARE(action->text(), QString::fromUtf8(item.caption.data(), item.caption.size()));
+            QCOMPARE(action->isEnabled(), item.enabled);
+        }
+        QVERIFY(!window.menuAction(MainMenu::File, MainFileItem::CloseApplication)->isEnabled());
+        QVERIFY(!window.menuAction(MainMenu::File, MainFileItem::Print)->isEnabled());
+        QVERIFY(!window.menuAction(MainMenu::Help, MainHelpItem::Disclaimer)->isEnabled());
+        QVERIFY(window.menuAction(MainMenu::Help, MainHelpItem::About)->isEnabled());
+
+        const QList<QAction*> buttons = window.toolbar()->actions();
+        const QStringList keys{"NEW", "OPEN", "PREFERENCE", "HELP", "EXIT"};
+        const QStringList tips{"New Application", "Open Application", "Prefrence", "Help",
+                               "Exit TORVAL"};
+        QCOMPARE(buttons.size(), keys.size());
+        for (int i = 0; i < keys.size(); ++i) {
+            QCOMPARE(buttons[i]->objectName(), keys[i]);
+            QCOMPARE(buttons[i]->toolTip(), tips[i]);
+            QVERIFY(!buttons[i]->icon().isNull());
+        }
+    }
+
+    void prompterShowsTheMessageAndReturnsThePressedButton() {
+        struct Case {
+            Message message;
+            QMessageBox::Icon icon;
+            QMessageBox::StandardButtons buttons;
+            QMessageBox::StandardButton defaultButton;
+            QMessageBox::StandardButton press;
+            MessageAnswer answer;
+        };
+        const Case cases[] = {
+            {{"A\r\rB é\rC", "Save changes", MessageIcon::Question, MessageButtons::YesNoCancel,
+              MessageAnswer::Yes},
+             QMessageBox::Question,
+             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+             QMessageBox::Yes,
+             QMessageBox::Cancel,
+             MessageAnswer::Cancel},
+            {{"A", "Data Not Saved", MessageIcon::Exclamation, MessageButtons::YesNo,
+              MessageAnswer::No},
+             QMessageBox::Warning,
+             QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::No,
+             QMessageBox::Yes,
+             MessageAnswer::Yes},
+            {{"A", "Warning", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok},
+             QMessageBox::Information,
+             QMessageBox::Ok,
+             QMessageBox::Ok,
+             QMessageBox::Ok,
+             MessageAnswer::Ok},
+            {{"A", "Improper File Name", MessageIcon::Critical, MessageButtons::OkCancel,
+              MessageAnswer::Ok},
+             QMessageBox::Critical,
+             QMessageBox::Ok | QMessageBox::Cancel,
+             QMessageBox::Ok,
+             QMessageBox::Ok,
+             MessageAnswer::Ok},
+        };
+        for (const Case& c : cases) {
+            bool inspected = false;
+            onNextModal([&](QWidget* widget) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                QCOMPARE(box->windowTitle(), QString::fromStdString(c.message.title));
+                QCOMPARE(box->icon(), c.icon);
+                QCOMPARE(box->standardButtons(), c.buttons);
+                QCOMPARE(box->defaultButton(), box->button(c.defaultButton));
+                if (c.message.title == "Save changes") {
+                    QCOMPARE(box->text(), QStringLiteral("A\n\nB é\nC"));
+                }
+                inspected = true;
+                box->button(c.press)->click();
+            });
+            QCOMPARE(program_->prompter().show(c.message), c.answer);
+            QVERIFY(inspected);
+        }
+    }
+
+    void newApplicationWithManualInputReachesTheAnalysisSlot() {
+        bool preselectedGroundwater = false;
+        onNextModal([&](QWidget* widget) {
+            auto* dialog = qobject_cast<NewFormDialog*>(widget);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("New Application"));
+            preselectedGroundwater = dialog->option(Medium::Groundwater)->isChecked();
+            dialog->option(Medium::Input)->click();
+            QVERIFY(dialog->option(Medium::Input)->isChecked());
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("OK")) {
+                    button->click();
+                }
+            }
+        });
+        program_->mainWindow().toolbarAction("NEW")->trigger();
+
+        QVERIFY(preselectedGroundwater);
+        QCOMPARE(state_.MediumCode, Medium::Input);
+        QCOMPARE(state_.LastMediumOption, Medium::Input);
+        AnalysisSlotWindow* slot = program_->analysisSlot().window();
+        QVERIFY(slot != nullptr && slot->isVisible());
+        QVERIFY(slot->summary()->text().contains(QStringLiteral("mg/l")));
+        QCOMPARE(state_.AnalysisState, Analysis::Changed);
+    }
+
+    void commandLineAnalysisOpensOrIsReported() {
+        const std::string sample = QDir(programDirectory_.filePath(QStringLiteral("SampleDat")))
+                                       .filePath(QStringLiteral("drinking-water-monte-carlo.tvl"))
+                                       .toStdString();
+        QVERIFY(program_->openAnalysis(sample));
+        QVERIFY(program_->analysisSlot().window()->summary()->text().contains(
+            QStringLiteral("drinking-water-monte-carlo.tvl")));
+        QCOMPARE(state_.AnalysisState, Analysis::Saved);
+
+        QString title;
+        onNextModal([&](QWidget* box) {
+            title = box->windowTitle();
+            pressButton(box, QMessageBox::Ok);
+        });
+        QVERIFY(!program_->openAnalysis(programDirectory_.filePath("none.tvl").toStdString()));
+        QCOMPARE(title, QStringLiteral("File not found."));
+        QVERIFY(program_->mainWindow().isVisible());
+    }
+
+    void preferencesAskBeforeClosingAndSaveWritesTheFile() {
+        QString question;
+        onNextModal([&](QWidget* widget) {
+            auto* dialog = qobject_cast<PreferencesFormDialog*>(widget);
+            QCOMPARE(dialog->field(1)->text(),
+                     QString::fromStdString(state_.AppSettings.RiskDataPath));
+            dialog->field(2)->setFocus();
+            QTest::keyClicks(dialog->field(2), QStringLiteral("/x"));
+            dialog->field(1)->setFocus(); // leaving the field marks the change
+            onNextModal(
+                [&](QWidget* box) {
+                    question = box->windowTitle();
+                    pressButton(box, QMessageBox::Yes); // saves, the window stays
+                },
+                dialog);
+            dialog->close();
+            QVERIFY(dialog->isVisible());
+            dialog->close(); // nothing typed since the save: closes without asking
+        });
+        program_->mainWindow().toolbarAction("PREFERENCE")->trigger();
+
+        QCOMPARE(question, QStringLiteral("Save changes"));
+        QFile ini(iniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = ini.readAll().split('\n');
+        QCOMPARE(lines.size(), 16); // fifteen lines, each ended by CR LF
+        QCOMPARE(lines[0], QByteArray("[General]\r"));
+        QVERIFY(lines[2].startsWith("TemporaryDataPath=") && lines[2].endsWith("/x\r"));
+        QCOMPARE(lines[14].left(6), QByteArray("Graph="));
+        QVERIFY(lines[15].isEmpty());
+    }
+
+    void helpOpensTheMonteCarloTopicAndTheIndex() {
+        program_->mainWindow()
+            .menuAction(MainMenu::Help, MainHelpItem::MonteCarloSimulation)
+            ->trigger();
+        HelpWindow* help = program_->helpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        QVERIFY(help->browser()->source().path().endsWith(QStringLiteral("montecarlo.html")));
+        QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Lognormal")));
+        QVERIFY(help->contentsList()->count() >= 9);
+
+        QTest::keyClicks(help->indexSearch(), QStringLiteral("tav"));
+        QCOMPARE(help->indexList()->currentItem()->text(), QStringLiteral("Tavg"));
+        QVERIFY(help->browser()->source().path().endsWith(QStringLiteral("pathways.html")));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "WindowsTest.moc"
