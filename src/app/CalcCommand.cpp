@@ -1,9 +1,10 @@
 #include "CalcCommand.h"
 
+#include "CountingPrompter.h"
 #include "IntakeCommand.h"
-#include "IntakeSummary.h"
 #include "analysisfile/RiskDataFile.h"
 #include "intake/AnalysisForm.h"
+#include "montecarlo/IntakeSummary.h"
 #include "print/PdfPrintSink.h"
 #include "reports/PlotFile.h"
 #include "reports/ResultsReport.h"
@@ -125,7 +126,7 @@ bool writeReport(const AppState& state, Prompter& prompter, const std::string& p
     });
 }
 
-bool writeOutputs(const CalcRequest& request, AppState& state, Prompter& prompter) {
+bool writeEveryOutput(const CalcRequest& request, AppState& state, Prompter& prompter) {
     if (!request.plotDirectory.empty()) {
         const std::string plotPath = PlotFileName(request.plotDirectory);
         if (!writeOutput(prompter, plotPath,
@@ -137,6 +138,20 @@ bool writeOutputs(const CalcRequest& request, AppState& state, Prompter& prompte
         return false;
     }
     return request.savePath.empty() || WriteRiskDataFile(state, prompter, request.savePath);
+}
+
+// Every output, and a word on stderr for an output that failed without a message of its own
+// (a failure whose code the windows handle silently).
+bool writeOutputs(const CalcRequest& request, AppState& state, Prompter& prompter,
+                  std::ostream& err) {
+    CountingPrompter counting(prompter);
+    if (writeEveryOutput(request, state, counting)) {
+        return true;
+    }
+    if (counting.count == 0) {
+        err << "torval-cli: the outputs of " << request.path << " were not all written\n";
+    }
+    return false;
 }
 
 } // namespace
@@ -155,7 +170,7 @@ int runCalc(const CalcRequest& request, Prompter& prompter, std::ostream& out, s
     } else {
         printSummary(*state, out);
     }
-    return writeOutputs(request, *state, prompter) ? ExitSuccess : ExitFileNotWritten;
+    return writeOutputs(request, *state, prompter, err) ? ExitSuccess : ExitFileNotWritten;
 }
 
 } // namespace torval::cli

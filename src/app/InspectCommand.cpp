@@ -2,11 +2,11 @@
 
 #include "CountingPrompter.h"
 #include "IntakeCommand.h"
-#include "Windows1252.h"
 #include "datafiles/ChemicalSelectionForm.h"
 #include "datafiles/DataLayout.h"
 #include "intake/DataFileLoading.h"
 #include "shell/ErrorReport.h"
+#include "shell/TextEncoding.h"
 
 #include <nlohmann/json.hpp>
 
@@ -50,7 +50,7 @@ private:
 };
 
 std::string utf8(const std::string& text) {
-    return windows1252ToUtf8(text);
+    return fromFileText(text); // JSON takes only valid UTF-8
 }
 
 json values1ToN(const BoundedArray<double, 1>& values, std::int64_t count) {
@@ -186,6 +186,12 @@ int runInspect(const InspectRequest& request, Prompter& prompter, std::ostream& 
             return ExitRunTimeError;
         }
         if (request.chemical) {
+            const std::int16_t count = state.modelData.ChemicalCount;
+            if (*request.chemical < 1 || *request.chemical > count) {
+                err << "torval-cli: " << request.path << " holds no chemical " << *request.chemical
+                    << " (it holds " << count << " chemicals, numbered from 1)\n";
+                return ExitRunTimeError;
+            }
             selectChemical(state, counting, *request.chemical);
         }
         json result = dataSetJson(state);

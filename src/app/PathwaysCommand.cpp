@@ -1,7 +1,6 @@
 #include "PathwaysCommand.h"
 
 #include "IntakeCommand.h"
-#include "Windows1252.h"
 #include "intake/Pathways.h"
 
 #include <iomanip>
@@ -23,8 +22,8 @@ IntakeRequest requestWithSuggestions(const PathwayInfo& pathway, const std::stri
 void printParameters(const PathwayInfo& pathway, const IntakeRequest& request, std::ostream& out) {
     for (std::size_t i = 0; i < pathway.parameters.size(); ++i) {
         const ParameterInfo& parameter = pathway.parameters[i];
-        out << "   " << std::left << std::setw(52) << windows1252ToUtf8(parameter.label)
-            << std::setw(8) << request.parameters[i] << windows1252ToUtf8(parameter.unit) << '\n';
+        out << "   " << std::left << std::setw(52) << parameter.label << std::setw(8)
+            << request.parameters[i] << parameter.unit << '\n';
     }
 }
 
@@ -47,7 +46,7 @@ int runPathways(const std::string& concentration, Prompter& prompter, std::ostre
         }
         std::string value = intake.str();
         value.pop_back(); // the line end runIntake writes
-        out << windows1252ToUtf8(pathway.resultTitle) << ' ' << value << " mg/(kg-day)\n";
+        out << pathway.resultTitle << ' ' << value << " mg/(kg-day)\n";
     }
     return ExitSuccess;
 }

@@ -1,6 +1,6 @@
 #include "StderrPrompter.h"
 
-#include "Windows1252.h"
+#include "shell/TextEncoding.h"
 
 #include <algorithm>
 #include <string>
@@ -9,9 +9,10 @@ namespace torval::cli {
 
 namespace {
 
-// Message texts break their lines with carriage returns.
+// Message texts break their lines with carriage returns. They are UTF-8; a text that is not
+// (bytes passed on from a file unconverted) is shown as the code page of the files would.
 std::string terminalText(const std::string& text) {
-    std::string lines = windows1252ToUtf8(text);
+    std::string lines = fromFileText(text);
     std::replace(lines.begin(), lines.end(), '\r', '\n');
     return lines;
 }

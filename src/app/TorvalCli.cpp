@@ -12,7 +12,7 @@
 // checks that refuse empty, zero and negative values are not applied). Only a word starting
 // with "--" is taken for an option. Exit codes: 0 success, 2 usage, 3 a run-time error
 // reported on stderr (calc: also a calculation that did not
-// run to its end), 4 an output file that could not be written.
+// run to its end), 4 an output file (or the standard output) that could not be written.
 
 #include "CalcCommand.h"
 #include "GenerateCommand.h"
@@ -23,6 +23,8 @@
 #include "intake/Pathways.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -56,9 +58,36 @@ int usageError(const std::string& problem) {
     return ExitUsage;
 }
 
+// An output option given an empty name is a mistake, never a request for no output.
+const CLI::Validator NonEmptyName(
+    [](const std::string& name) { return name.empty() ? std::string("an empty file name") : ""; },
+    "NAME");
+
+// The command's output is only done once it has reached its destination: a full disk or a
+// closed pipe is reported, never passed over with a success.
+int finished(int exitCode) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout.good()) {
+        return exitCode;
+    }
+    const int error = errno;
+    std::cerr << "torval-cli: the output could not be written"
+              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+    return exitCode == torval::cli::ExitSuccess ? torval::cli::ExitFileNotWritten : exitCode;
+}
+
+int runCommand(int argc, char** argv);
+
 } // namespace
 
 int main(int argc, char** argv) {
+    return finished(runCommand(argc, argv));
+}
+
+namespace {
+
+int runCommand(int argc, char** argv) {
     CLI::App app{"TORVAL exposure assessment without windows", "torval-cli"};
     app.require_subcommand(1, 1);
 
@@ -107,10 +136,13 @@ int main(int argc, char** argv) {
     CLI::App* calc =
         app.add_subcommand("calc", "Calculates a saved analysis (*.tvl) and prints its intake");
     calc->add_option("FILE", calcRequest.path, "the risk data file")->required();
-    calc->add_option("--plot", calcRequest.plotDirectory, "writes DIR/torval.plt");
+    calc->add_option("--plot", calcRequest.plotDirectory, "writes DIR/torval.plt")
+        ->check(NonEmptyName);
     calc->add_option("--report", calcRequest.reportPath,
-                     "writes the results report: a PDF for *.pdf, plain text otherwise");
-    calc->add_option("--save", calcRequest.savePath, "saves the analysis with its new results");
+                     "writes the results report: a PDF for *.pdf, plain text otherwise")
+        ->check(NonEmptyName);
+    calc->add_option("--save", calcRequest.savePath, "saves the analysis with its new results")
+        ->check(NonEmptyName);
     calc->add_flag("--json", calcRequest.json, "prints the results as one JSON object");
 
     try {
@@ -149,3 +181,5 @@ int main(int argc, char** argv) {
 
     return torval::cli::runIntake(request, prompter, std::cout, std::cerr);
 }
+
+} // namespace

@@ -1,6 +1,6 @@
 #include "ReportLayout.h"
 
-#include "Windows1252Text.h"
+#include "shell/TextEncoding.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -68,7 +68,9 @@ ReportLayout layOutReport(const ReportDocument& document, const QPaintDevice& de
                 continue;
             }
             const QFont font = fontOf(item);
-            const QString text = fromWindows1252(item.text);
+            const std::string utf8 = fromFileText(item.text);
+            const QString text =
+                QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
             layout.texts.push_back({page, QPointF(x, top + extent.ascent), font, text});
             x += QFontMetricsF(font, &device).horizontalAdvance(text);
         }

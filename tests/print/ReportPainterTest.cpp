@@ -1,7 +1,6 @@
 #include "print/DefaultPrinterSink.h"
 #include "print/PdfPrintSink.h"
 #include "print/ReportLayout.h"
-#include "print/Windows1252Text.h"
 #include "shell/RunTimeError.h"
 #include "support/ScratchDirectory.h"
 
@@ -12,6 +11,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,17 +38,6 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(ReportPainterText, DecodesWindows1252) {
-    const std::vector<std::pair<std::string, std::u16string>> cases = {
-        {"cm\xB2", u"cm\u00B2"},       {"m\xB3", u"m\u00B3"}, {"\x80", u"\u20AC"},
-        {"\x93\x94", u"\u201C\u201D"}, {"\x9F", u"\u0178"},   {"\x81\xE9", u"\u0081\u00E9"}};
-    for (const auto& [bytes, expected] : cases) {
-        SCOPED_TRACE(bytes);
-        EXPECT_EQ(fromWindows1252(bytes), QString::fromStdU16String(expected));
-        EXPECT_EQ(fromWindows1252ByTable(bytes), QString::fromStdU16String(expected));
-    }
 }
 
 TEST(ReportPainterLayout, PlacesTabsAtColumnsAndBreaksPages) {
@@ -87,7 +76,7 @@ TEST(ReportPainterPdf, WritesEveryPageAndText) {
     const ScratchDirectory scratch("report-pdf");
     ReportDocument document{
         {{{text("Risk Assessment Model", true)}, 14},
-         {{text("  Skin Surface Area: ", true), tab(30), text("23000 cm\xB2")}}}};
+         {{text("  Skin Surface Area: ", true), tab(30), text("23000 cm\u00B2")}}}};
     const bool hasPdfToText = std::system("pdftotext -v >/dev/null 2>&1") == 0;
     for (const std::size_t values : {0, 200}) {
         SCOPED_TRACE(values);
@@ -122,9 +111,23 @@ int failureCode(PrintSink&& sink) {
     return 0;
 }
 
-TEST(ReportPainterSinks, RaiseTheCodeOfWhatIsMissing) {
+// A disk that takes only the first hundred bytes.
+class FullDisk : public ByteSink {
+public:
+    bool write(std::string_view bytes) override { return bytes.size() <= 100; }
+    bool close() override { return true; }
+};
+
+TEST(ReportPainterSinks, RaiseTheCodeOfWhatIsMissingAndKeepThePreviousReport) {
     const ScratchDirectory scratch("report-sinks");
     EXPECT_EQ(failureCode(PdfPrintSink(scratch.path("missing/r.pdf"))), ErrorCode::DiskNotReady);
+    scratch.writeFile("r.pdf", "previous report");
+    const SinkOpener full = [](const std::string&, const std::string&) {
+        return std::make_unique<FullDisk>();
+    };
+    EXPECT_EQ(failureCode(PdfPrintSink(scratch.path("r.pdf"), full)), ErrorCode::DiskFull);
+    EXPECT_EQ(fileText(scratch.path("r.pdf")), "previous report");
+    EXPECT_EQ(scratch.names(), std::vector<std::string>{"r.pdf"});
     if (QPrinterInfo::defaultPrinter().isNull()) {
         EXPECT_EQ(failureCode(DefaultPrinterSink()), ErrorCode::DeviceUnavailable);
     }

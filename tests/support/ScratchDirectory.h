@@ -2,12 +2,14 @@
 // A fresh directory of a test's own under the system's temporary directory, removed with
 // everything in it when the test ends.
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace torval::testing {
 
@@ -29,6 +31,16 @@ public:
 
     std::string path() const { return root_.string(); }
     std::string path(const std::string& name) const { return (root_ / name).string(); }
+
+    // The names of the entries directly inside, sorted: what a write left behind.
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(root_)) {
+            found.push_back(entry.path().filename().string());
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
 
     void makeDirectory(const std::string& name) const {
         std::filesystem::create_directories(root_ / name);

@@ -8,7 +8,9 @@
 #include "analysisfile/RiskOutputSection.h"
 #include "montecarlo/MonteCarloSaveRestore.h"
 #include "shell/ErrorReport.h"
+#include "shell/OperationFailure.h"
 #include "shell/RunTimeError.h"
+#include "shell/TextEncoding.h"
 
 #include <algorithm>
 
@@ -42,6 +44,9 @@ std::string RiskDataFileContents(AppState& state) {
 
 void ReadRiskData(FreeFormatReader& in, AppState& state) {
     ReadInputDataSection(in, state.riskInput);
+    // The results read below were calculated from the saved choice, not from the concentration
+    // of the analysis open before.
+    state.riskInput.Concentration = SelectedConcentration(state.riskInput);
     ReadModelDataSection(in, state.modelData, state.riskInput.ModelDataUsed);
     ReadRiskOutputSection(in, state);
     const std::int32_t resultIterations = state.ResultCount;
@@ -55,9 +60,9 @@ bool WriteRiskDataFile(AppState& state, Prompter& prompter, const std::string& p
                        const SinkOpener& openSink) {
     prompter.setBusy(true);
     try {
-        replaceFileContents(path, RiskDataFileContents(state), openSink);
+        replaceFileContents(path, toFileText(RiskDataFileContents(state)), openSink);
     } catch (const std::exception& failure) {
-        reportFailure(prompter, failure, path, "");
+        reportOperationFailure(prompter, failure, path, "Save");
         prompter.setBusy(false);
         return false;
     }

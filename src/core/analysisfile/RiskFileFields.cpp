@@ -3,6 +3,7 @@
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
+#include "shell/TextEncoding.h"
 
 #include <cmath>
 #include <limits>
@@ -60,12 +61,13 @@ std::int32_t count32Of(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+// The file's bytes as the program's UTF-8 (shell/TextEncoding.h).
 std::string nextNonBlankLine(FreeFormatReader& in) {
     std::string line = in.line();
     while (isBlankLine(line)) {
         line = in.line();
     }
-    return line;
+    return fromFileText(line);
 }
 
 void expectRiskMarker(FreeFormatReader& in, std::string_view marker) {

@@ -5,6 +5,7 @@
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
+#include "shell/TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +44,7 @@ void appendTexts(std::string& out, const std::array<const std::string*, 7>& text
 
 void readTexts(FreeFormatReader& in, const std::array<std::string*, 7>& texts) {
     for (std::string* text : texts) {
-        *text = in.line();
+        *text = fromFileText(in.line());
     }
 }
 

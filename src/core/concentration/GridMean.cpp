@@ -18,7 +18,7 @@ namespace {
 using Index = ConcentrationGrid::Index;
 using CellSelection = ConcentrationGrid::CellSelection;
 
-constexpr double CoordinateTolerance = 1E-9;
+constexpr double RelativeCoordinateTolerance = 1E-9;
 
 double spanOf(const BoundedArray<double, 1>& coordinates, Index count) {
     double lowest = coordinates.at(1);
@@ -35,10 +35,27 @@ std::vector<Index> indexesInside(const AxisInterval& axis, Index count) {
     if (trimBlanksView(axis.text).empty() || count < 1) {
         return ConcentrationGrid::indexesUpTo(count);
     }
+    std::vector<Index> inside = GridPointsInside(axis, count);
+    if (inside.empty()) {
+        throw RunTimeError(ErrorCode::IllegalFunctionCall, "no grid point inside the interval");
+    }
+    return inside;
+}
+
+} // namespace
+
+double CoordinateTolerance(const BoundedArray<double, 1>& coordinates, Index count) {
+    if (count < 1) {
+        return 0.0;
+    }
+    const double span = spanOf(coordinates, count);
+    const double scale = span > 0.0 ? span : std::abs(coordinates.at(1));
+    return RelativeCoordinateTolerance * scale;
+}
+
+std::vector<Index> GridPointsInside(const AxisInterval& axis, Index count) {
     const IntervalText interval = ParseIntervalText(axis.text);
-    const double span = spanOf(axis.coordinates, count);
-    const double scale = span > 0.0 ? span : std::abs(axis.coordinates.at(1));
-    const double tolerance = CoordinateTolerance * scale;
+    const double tolerance = CoordinateTolerance(axis.coordinates, count);
     const double lowest = std::min(interval.from, interval.to) - tolerance;
     const double highest = std::max(interval.from, interval.to) + tolerance;
     std::vector<Index> inside;
@@ -48,11 +65,10 @@ std::vector<Index> indexesInside(const AxisInterval& axis, Index count) {
             inside.push_back(i);
         }
     }
-    if (inside.empty()) {
-        throw RunTimeError(ErrorCode::IllegalFunctionCall, "no grid point inside the interval");
-    }
     return inside;
 }
+
+namespace {
 
 // Sums the selected cells, then divides by the number of indexes of each averaged axis in
 // turn. A selection may hold more lists than axes averaged (the fixed time index of air data).

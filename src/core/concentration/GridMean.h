@@ -22,6 +22,7 @@
 #include "shell/BoundedArray.h"
 
 #include <string_view>
+#include <vector>
 
 namespace torval {
 
@@ -31,6 +32,15 @@ struct AxisInterval {
     std::string_view text;
     const BoundedArray<double, 1>& coordinates;
 };
+
+// How far from an end of an interval a coordinate may lie and still count as at that end: a
+// billionth of the axis's span over its points 1..count (of the first coordinate when the span
+// is 0). The interval checks of the analysis window use the same tolerance.
+double CoordinateTolerance(const BoundedArray<double, 1>& coordinates, std::int64_t count);
+
+// The indexes 1..count of the grid points inside the (non-empty) interval text, ends within
+// the tolerance included; empty when the interval holds none.
+std::vector<std::int64_t> GridPointsInside(const AxisInterval& axis, std::int64_t count);
 
 double GridMean1D(const AxisInterval& first, const ConcentrationGrid& grid);
 double GridMean2D(const AxisInterval& first, const AxisInterval& second,

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <optional>
 
 namespace torval {
 

@@ -145,6 +145,9 @@ private:
     bool everyVisibleIntervalHoldsText() const;
     std::optional<int> refreshAverage();
     std::optional<int> checkIntervals();
+    // The interval that keeps the average from being calculated, after its message; only when
+    // the average is the chosen concentration and every shown interval holds a text.
+    std::optional<int> refusedInterval();
     std::optional<int> checkIntervalRange(Axis axis);
     std::optional<double> intervalAverage() const;
 

@@ -34,6 +34,25 @@ std::optional<AxisRange> rangeOf(const ModelDataSet& data, Axis axis) {
     return range;
 }
 
+// The coordinates nearest to an interval that holds none: the largest below it and the
+// smallest above it.
+AxisRange nearestAround(const ModelDataSet& data, Axis axis, const IntervalText& interval,
+                        const AxisRange& range) {
+    const double from = std::min(interval.from, interval.to);
+    const double to = std::max(interval.from, interval.to);
+    AxisRange nearest{range.lowest, range.highest};
+    const BoundedArray<double, 1>& coordinates = axisValuesOf(data, axis);
+    for (std::int16_t index = 1; index <= pointCountOf(data, axis); ++index) {
+        const double coordinate = coordinates.at(index);
+        if (coordinate < from) {
+            nearest.lowest = std::max(nearest.lowest, coordinate);
+        } else if (coordinate > to) {
+            nearest.highest = std::min(nearest.highest, coordinate);
+        }
+    }
+    return nearest;
+}
+
 } // namespace
 
 // "Holds a text" counts blanks: an entry of blanks is caught by the empty-interval message.
@@ -51,6 +70,9 @@ bool AnalysisForm::everyVisibleIntervalHoldsText() const {
 std::optional<int> AnalysisForm::refreshAverage() {
     try {
         if (const std::optional<int> wrong = checkIntervals()) {
+            // No average belongs to intervals that were refused: the previous one would be
+            // taken for theirs.
+            rowAt(AnalysisRows::AverageConcentration).text.clear();
             return wrong;
         }
         if (const std::optional<double> average = intervalAverage()) {
@@ -80,17 +102,41 @@ std::optional<int> AnalysisForm::checkIntervals() {
     return std::nullopt;
 }
 
-// The ends of the axis are inside: only a min below the smallest or a max above the largest
-// coordinate is refused.
+std::optional<int> AnalysisForm::refusedInterval() {
+    if (controls_.concentrationOption != 0 || !everyVisibleIntervalHoldsText()) {
+        return std::nullopt;
+    }
+    for (const Axis axis : AllAxes) {
+        if (row(intervalRowOf(axis)).visible) {
+            if (const std::optional<int> wrong = checkIntervalRange(axis)) {
+                rowAt(AnalysisRows::AverageConcentration).text.clear();
+                return wrong;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The ends of the axis are inside, within the averaging's tolerance (an axis built by repeated
+// addition may end a rounding error short of the range text): only a min below the smallest or
+// a max above the largest coordinate is refused, and then an interval holding no grid point.
 std::optional<int> AnalysisForm::checkIntervalRange(Axis axis) {
-    const std::optional<AxisRange> range = rangeOf(state_.modelData, axis);
+    const ModelDataSet& data = state_.modelData;
+    const std::optional<AxisRange> range = rangeOf(data, axis);
     if (!range) {
         return std::nullopt;
     }
     const int number = intervalRowOf(axis);
-    const IntervalText interval = ParseIntervalText(row(number).text);
-    if (interval.from < range->lowest || interval.to > range->highest) {
+    const AxisInterval on{row(number).text, axisValuesOf(data, axis)};
+    const double tolerance = CoordinateTolerance(on.coordinates, pointCountOf(data, axis));
+    const IntervalText interval = ParseIntervalText(on.text);
+    if (interval.from < range->lowest - tolerance || interval.to > range->highest + tolerance) {
         prompter_.show(intervalOutsideDataMessage(axis));
+        return number;
+    }
+    if (GridPointsInside(on, pointCountOf(data, axis)).empty()) {
+        const AxisRange nearest = nearestAround(data, axis, interval, *range);
+        prompter_.show(intervalWithoutGridPointMessage(axis, nearest.lowest, nearest.highest));
         return number;
     }
     return std::nullopt;

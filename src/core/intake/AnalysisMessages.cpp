@@ -1,6 +1,7 @@
 #include "intake/AnalysisMessages.h"
 
 #include "intake/AnalysisAxes.h"
+#include "shell/NumberText.h"
 
 #include <string>
 
@@ -40,6 +41,17 @@ Message intervalOutsideDataMessage(Axis axis) {
     text += " interval inputed is outside of PLUMEX Data range\r\rPlease input proper values for ";
     text += axisName(axis);
     text += " interval.";
+    return box(std::move(text), "Improper Value", MessageIcon::Information);
+}
+
+Message intervalWithoutGridPointMessage(Axis axis, double below, double above) {
+    std::string text(axisTitle(axis));
+    text += " interval inputed holds no point of the PLUMEX Data grid\r\rThe nearest ";
+    text += axisName(axis);
+    text += " values of the grid are " + generalText(below) + " and " + generalText(above) +
+            ". Please input a ";
+    text += axisName(axis);
+    text += " interval that holds at least one of them.";
     return box(std::move(text), "Improper Value", MessageIcon::Information);
 }
 

@@ -16,6 +16,10 @@ Message emptyIntervalMessage();
 // An interval reaching beyond the coordinates of its axis.
 Message intervalOutsideDataMessage(Axis axis);
 
+// An interval inside the coordinates of its axis that holds none of them, with the nearest
+// coordinates below and above it.
+Message intervalWithoutGridPointMessage(Axis axis, double below, double above);
+
 // Asked before results of an unfinished calculation are shown.
 Message resultsNotUpdatedQuestion();
 

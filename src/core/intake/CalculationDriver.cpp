@@ -61,6 +61,9 @@ void CalculationDriver::showOutcome() {
 }
 
 bool CalculationDriver::ValidateInputs() {
+    if (const std::optional<int> interval = form_.refusedInterval()) {
+        return refuseEntry(*interval);
+    }
     const int concentration = AnalysisRows::concentrationRowOf(form_.controls_.concentrationOption);
     if (failsChecks(concentration)) {
         return refuseEntry(concentration);

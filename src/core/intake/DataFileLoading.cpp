@@ -6,10 +6,49 @@
 #include "shell/ErrorReport.h"
 #include "shell/NumberText.h"
 #include "shell/Text.h"
+#include "shell/TextEncoding.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace torval {
+
+namespace {
+
+// The readers keep the bytes of the file; inside the program texts are UTF-8.
+void decodeDataSetTexts(ModelDataSet& data) {
+    for (std::string* text :
+         {&data.SubModelName, &data.SubTypeName, &data.AquiferName, &data.ContaminantName,
+          &data.MCCoordX, &data.MCCoordY, &data.MCCoordZ, &data.MCCoordT, &data.ModelResult,
+          &data.TRange, &data.XRange, &data.YRange, &data.ZRange, &data.TimeUnit, &data.LengthUnit,
+          &data.ConcentrationUnit}) {
+        *text = fromFileText(*text);
+    }
+    if (data.ChemicalNames.isAllocated()) {
+        for (std::string& name : data.ChemicalNames.elements()) {
+            name = fromFileText(name);
+        }
+    }
+}
+
+// A file accepted by its reader but holding no data set (an extension of no model, a file of
+// another medium, a model or sub-type the reader does not know, a species file without species
+// data) is said to be of no use; the caller keeps the analysis that was open before.
+bool heldNoData(const AppState& state, Prompter& prompter, const std::string& path) {
+    if (state.modelData.DataType != -1) {
+        return false;
+    }
+    prompter.show({.text = path +
+                           " holds no data this program can use.\r\rThe analysis is kept as it "
+                           "was. Please select another data file.",
+                   .title = "No Usable Data",
+                   .icon = MessageIcon::Exclamation,
+                   .buttons = MessageButtons::Ok,
+                   .defaultButton = MessageAnswer::Ok});
+    return true;
+}
+
+} // namespace
 
 void fillConcentrationTexts(AppState& state) {
     const ModelDataSet& data = state.modelData;
@@ -63,6 +102,10 @@ bool OpenModelDataFile(AppState& state, FileDialogs& dialogs, Prompter& prompter
     bool loaded = false;
     const std::string path =
         ShowDataFileDialog(state, dialogs, prompter, data.ModelName, OpenDataFileTitle);
+    std::optional<AppState> previous; // the analysis to keep when the file holds no data
+    if (path != NoFileChosen) {
+        previous = state;
+    }
     data.ModelName = MediumOfExtension(path);
     if (path == NoFileChosen) {
         state.MediumCode = Medium::None;
@@ -70,9 +113,18 @@ bool OpenModelDataFile(AppState& state, FileDialogs& dialogs, Prompter& prompter
         data.ModelName.clear();
     } else {
         ResetModelDataSet(data);
-        if (LoadDataFile(state, prompter, readers, path)) {
+        const bool read = LoadDataFile(state, prompter, readers, path);
+        if (read && heldNoData(state, prompter, path)) {
+            // What the data set kept of the previous file (its average and maximum among
+            // them) must not pass for this file's: the previous analysis stays whole.
+            state = std::move(*previous);
+            prompter.setBusy(false);
+            return false;
+        }
+        if (read) {
             loaded = true;
             data.DataFileName = path;
+            decodeDataSetTexts(data);
             CleanUnitTexts(data);
         } else {
             state.MediumCode = Medium::None;

@@ -79,7 +79,7 @@ constexpr ParameterInfo SwimmingParameters[] = {
 };
 
 constexpr ParameterInfo DermalWaterParameters[] = {
-    {"As", SkinAreaLabel, "cm\xB2", SkinAreaValues, 13},
+    {"As", SkinAreaLabel, "cm\u00B2", SkinAreaValues, 13},
     {"Rd", "  Dermal Permeability Constant (Rd): ", "cm/hr", PermeabilityValues, 14},
     {"Te", ExposureTimeLabel, "hr/day", BathingTimeValues, 15},
     frequency("day/yr", SevenValue, 16),
@@ -98,8 +98,8 @@ constexpr ParameterInfo SoilIngestionParameters[] = {
 };
 
 constexpr ParameterInfo SoilDermalParameters[] = {
-    {"As", SkinAreaLabel, "cm\xB2/event", SkinAreaValues, 13},
-    {"Ra", "  Soil-to-Skin Adherence Factor (Ra): ", "mg/cm\xB2", AdherenceValues, 14},
+    {"As", SkinAreaLabel, "cm\u00B2/event", SkinAreaValues, 13},
+    {"Ra", "  Soil-to-Skin Adherence Factor (Ra): ", "mg/cm\u00B2", AdherenceValues, 14},
     {"ABS", "  Absorption Factor (ABS): ", "", AbsorptionValues, 15},
     frequency("events/yr", SoilEventValues, 16),
     duration(17),
@@ -108,7 +108,7 @@ constexpr ParameterInfo SoilDermalParameters[] = {
 };
 
 constexpr ParameterInfo InhalationParameters[] = {
-    {"Ri", "  Inhalation Rate (Ri): ", "m\xB3/hr", InhalationRateValues, 14},
+    {"Ri", "  Inhalation Rate (Ri): ", "m\u00B3/hr", InhalationRateValues, 14},
     {"Te", "  Dependent on Exposure Duration (Te): ", "hr/day", InhalationTimeValues, 15},
     frequency("day/yr", YearRoundValue, 16),
     duration(17),

@@ -4,7 +4,7 @@
 // the window row it occupies. The analysis window (row visibility, labels, lists), the risk
 // data file and the results report all read this one table, so a pathway is described once.
 //
-// Texts are Windows-1252 bytes: the superscript two and three of units are "\xB2" and "\xB3".
+// Texts are UTF-8: the superscript two and three of units are "\u00B2" and "\u00B3".
 
 #include <span>
 #include <string_view>

@@ -29,6 +29,13 @@ PathwayParameters emptyParameterSet(int code) {
     return PathwayParameters(pathwayInfo(code).parameters.size());
 }
 
+std::string SelectedConcentration(const RiskInput& input) {
+    if (input.ConcChoice == 0) {
+        return input.AverageConc;
+    }
+    return input.ConcChoice == 1 ? input.MaximumConc : input.SpecifiedConc;
+}
+
 void ResetRiskInput(RiskInput& input) {
     input.ModelDataUsed = false;
     input.XInterval.clear();

@@ -50,6 +50,10 @@ struct RiskInput {
 // does Concentration, which the next calculation selects afresh.
 void ResetRiskInput(RiskInput& input);
 
+// The concentration text ConcChoice selects: the average (0), the maximum (1) or the
+// specified one (any other choice).
+std::string SelectedConcentration(const RiskInput& input);
+
 // The parameter set of a pathway; raises 9 for a code outside 0..8.
 PathwayParameters& parameterSet(RiskInput& input, int code);
 const PathwayParameters& parameterSet(const RiskInput& input, int code);

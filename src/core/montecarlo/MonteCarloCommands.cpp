@@ -2,6 +2,7 @@
 // menus. Each reports its own run-time failures.
 
 #include "montecarlo/MonteCarloForm.h"
+#include "montecarlo/VariantTable.h"
 #include "shell/NumberText.h"
 
 namespace torval {
@@ -37,12 +38,27 @@ void MonteCarloForm::generate() {
 
 // The terms are compared in the table, so the grid goes there first; a table without terms
 // reads as 0 terms, which a fresh table (MonteCarloCount 1) matches.
+bool MonteCarloForm::termsChangedSinceGeneration() const {
+    return leadingNumber(FirstTerms(state_)) + 1 != static_cast<double>(state_.MonteCarloCount);
+}
+
+// No row gives a number of terms (no variant, or a window left untouched after a regular
+// calculation, whose result count stands in the saved Monte Carlo count): nothing to
+// generate, and generating would only fail on the missing number.
+bool MonteCarloForm::hasTermsToGenerate() const {
+    return !FirstTerms(state_).empty();
+}
+
+// Exit regenerates when the terms changed. The new values rewrite the entries of the analysis
+// that refer to them, whatever kind of calculation it holds, so the analysis counts as changed
+// and Save and Print ask for a calculation first.
 void MonteCarloForm::ExitCommand() {
     try {
         sendInputTDBDataToInputTGData();
         sendresultTDBDataToResultTGData();
-        if (leadingNumber(FirstTerms(state_)) + 1 != static_cast<double>(state_.MonteCarloCount)) {
+        if (hasTermsToGenerate() && termsChangedSinceGeneration()) {
             GenerateCommand();
+            state_.AnalysisState = Analysis::Changed;
         }
         sendresultTDBDataToResultTGData();
         closed_ = true;
@@ -51,15 +67,28 @@ void MonteCarloForm::ExitCommand() {
     }
 }
 
+// The outputs show the values of the terms the grid shows: after the terms were edited, the
+// values are generated again first, and a generation that is refused (its message says why)
+// shows nothing stale.
+bool MonteCarloForm::outputsUpToDate() {
+    sendInputTDBDataToInputTGData();
+    sendresultTDBDataToResultTGData();
+    if (!hasTermsToGenerate() || !termsChangedSinceGeneration()) {
+        return true;
+    }
+    GenerateCommand();
+    return !termsChangedSinceGeneration();
+}
+
 // The outputs read the tables, so they get what the grids show.
 void MonteCarloForm::PrintCommand() {
     if (outputs_ == nullptr) {
         return;
     }
     try {
-        sendInputTDBDataToInputTGData();
-        sendresultTDBDataToResultTGData();
-        outputs_->print(state_);
+        if (outputsUpToDate()) {
+            outputs_->print(state_);
+        }
     } catch (const std::exception& failure) {
         reportFailure(failure);
     }
@@ -70,9 +99,9 @@ void MonteCarloForm::ViewCommand(std::string_view choice) {
         return;
     }
     try {
-        sendInputTDBDataToInputTGData();
-        sendresultTDBDataToResultTGData();
-        outputs_->view(state_, choice);
+        if (outputsUpToDate()) {
+            outputs_->view(state_, choice);
+        }
     } catch (const std::exception& failure) {
         reportFailure(failure);
     }

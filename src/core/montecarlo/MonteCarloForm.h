@@ -125,13 +125,13 @@ public:
 
     // The Generate command and F7.
     void GenerateCommand();
-    // File > Exit: regenerates when the number of terms changed since the last generation,
-    // copies the result grid back into the table and closes. Closing by the window frame is
-    // the same.
+    // File > Exit: regenerates when the number of terms changed since the last generation
+    // (the analysis then counts as changed), copies the result grid back into the table and
+    // closes. Closing by the window frame is the same.
     void ExitCommand();
-    // The File menu's first command.
+    // The File menu's first command, and the Options menu ("Chartix" or "Numbers"). Both
+    // regenerate first when the terms changed since the last generation.
     void PrintCommand();
-    // The Options menu: "Chartix" or "Numbers".
     void ViewCommand(std::string_view choice);
 
 private:
@@ -157,6 +157,9 @@ private:
     bool nameTakenElsewhere(int row, const std::string& name) const;
     std::string gridFirstTerms() const;
     void generate();
+    bool termsChangedSinceGeneration() const;
+    bool hasTermsToGenerate() const;
+    bool outputsUpToDate();
     void reportFailure(const std::exception& failure);
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // The working Monte Carlo tables (what the Monte Carlo window edits and generates) and their
 // saved copies (what the analysis window, the calculation and the risk data file read) are
-// copied into each other whole: counts, both tables and the generated values, every chemical.
+// copied into each other: counts, both tables and the generated values, every chemical, each
+// copy re-dimensioned to its counts (0..rows, 0..terms, 0..MCChemicalCount).
 // The saved copy of MonteCarloCount is ResultCount.
 
 #include "AppState.h"

@@ -4,7 +4,9 @@
 #include "shell/NumberText.h"
 #include "shell/Text.h"
 
+#include <cmath>
 #include <optional>
+#include <stogen/GeneratorRequest.h>
 #include <string>
 
 namespace torval {
@@ -66,6 +68,50 @@ bool passesDistribution(Prompter& prompter, const MonteCarloVariant& variant) {
     return false;
 }
 
+// A number the generator library would turn down for the row's distribution, as the library
+// sees it (a float); the rule is said in the words of the message.
+struct GeneratorRule {
+    std::string_view field;
+    float value = 0;
+    std::string_view rule;
+};
+
+std::optional<GeneratorRule> brokenGeneratorRule(const MonteCarloVariant& v) {
+    const auto single = [](const std::string& text) {
+        return static_cast<float>(leadingNumber(text));
+    };
+    const std::int16_t distribution = distributionCode(v.Distribution);
+    const bool needsPositiveMean =
+        distribution == GeneratorLognormal || distribution == GeneratorExponential;
+    const bool needsSpread = distribution == GeneratorNormal || distribution == GeneratorGumbel ||
+                             distribution == GeneratorLognormal;
+    if (needsPositiveMean && !(single(v.Mean) > 0.0F)) {
+        return GeneratorRule{"mean", single(v.Mean), "greater than zero"};
+    }
+    if (distribution == GeneratorLoguniform && !(single(v.Minimum) > 0.0F)) {
+        return GeneratorRule{"minimum", single(v.Minimum), "greater than zero"};
+    }
+    if (needsSpread && !(std::sqrt(single(v.Variance)) > 0.0F)) {
+        return GeneratorRule{"variance", single(v.Variance), "at least 1.5E-45"};
+    }
+    return std::nullopt;
+}
+
+bool passesGeneratorRules(Prompter& prompter, const MonteCarloVariant& v) {
+    const std::optional<GeneratorRule> broken = brokenGeneratorRule(v);
+    if (!broken) {
+        return true;
+    }
+    const std::string distribution = trimBlanks(v.Distribution);
+    showImproper(prompter, v.Name + ": Invalid " + std::string(broken->field) + " for the " +
+                               distribution + " distribution.\r\rThe " +
+                               std::string(broken->field) + " value of a variant with the " +
+                               distribution + " distribution must be " + std::string(broken->rule) +
+                               "; it has been given as " + generalText(broken->value) +
+                               ". Please give an appropriate value. ");
+    return false;
+}
+
 bool passesRowChecks(Prompter& prompter, const MonteCarloVariant& v) {
     using enum NumberCheck;
     return passesNumber(prompter, v, v.Variance, "variance", NilZeroNegative) &&
@@ -73,7 +119,7 @@ bool passesRowChecks(Prompter& prompter, const MonteCarloVariant& v) {
            passesNumber(prompter, v, v.Minimum, "minimum", NilZero) &&
            passesNumber(prompter, v, v.Maximum, "maximum", NilZero) && passesBounds(prompter, v) &&
            passesNumber(prompter, v, v.Terms, "number of terms", NilZeroNegative) &&
-           passesDistribution(prompter, v);
+           passesDistribution(prompter, v) && passesGeneratorRules(prompter, v);
 }
 
 // A soil parameter of the analysis: its fixed value, and its variant row when it is varied.

@@ -1,7 +1,10 @@
 #pragma once
 // The checks every in-use variant passes before values are generated for it, with the messages
 // that tell the user which number of which variant is wrong, and the rule that keeps a varied
-// soil water content below the soil porosity.
+// soil water content below the soil porosity. A row that passes them is one the generator
+// library accepts: what the library would refuse for the row's distribution (a mean that is not
+// positive for lognormal or exponential, a minimum that is not positive for loguniform, a
+// variance too small for a float) is refused here first, naming the variant and the rule.
 
 #include "AppState.h"
 #include "montecarlo/VariantTable.h"

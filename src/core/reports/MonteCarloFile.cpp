@@ -1,6 +1,7 @@
 #include "reports/MonteCarloFile.h"
 
 #include "shell/NumberText.h"
+#include "shell/TextEncoding.h"
 
 namespace torval {
 
@@ -55,7 +56,7 @@ std::string WriteMonteCarloFile(const AppState& state, const std::vector<int>& c
         variantLines(out, state, row);
     }
     line(out, "[End File]");
-    return out;
+    return toFileText(out);
 }
 
 } // namespace torval

@@ -4,6 +4,7 @@
 #include "shell/NumberText.h"
 #include "shell/Platform.h"
 #include "shell/Text.h"
+#include "shell/TextEncoding.h"
 
 #include <array>
 #include <span>
@@ -52,7 +53,7 @@ constexpr PlotParameter Swimming[] = {{"Contact Rate (Rc): ", " l/hr"},
                                       Duration,
                                       BodyWeight,
                                       AverageTime()};
-constexpr PlotParameter DermalWater[] = {SkinArea(" cm\xB2"),
+constexpr PlotParameter DermalWater[] = {SkinArea(" cm\u00B2"),
                                          {"Dermal Permeability Constant (Rd): ", " cm/hr"},
                                          ExposureTime(" hr/day"),
                                          Frequency(" day/yr"),
@@ -62,14 +63,14 @@ constexpr PlotParameter DermalWater[] = {SkinArea(" cm\xB2"),
 constexpr PlotParameter SoilIngestion[] = {
     IngestionRate(" mg/day"), Fraction, Frequency(" day/yr"), Duration, BodyWeight,
     AverageTime(" days")};
-constexpr PlotParameter SoilDermal[] = {SkinArea(" cm\xB2/event"),
-                                        {"Soil-to-Skin Adherence Factor (Ra): ", " mg/cm\xB2"},
+constexpr PlotParameter SoilDermal[] = {SkinArea(" cm\u00B2/event"),
+                                        {"Soil-to-Skin Adherence Factor (Ra): ", " mg/cm\u00B2"},
                                         {"Absorption Factor (ABS): ", " "},
                                         Frequency(" events/yr"),
                                         Duration,
                                         BodyWeight,
                                         AverageTime()};
-constexpr PlotParameter Inhalation[] = {{"Inhalation Rate (Ri): ", "m\xB3/hr"},
+constexpr PlotParameter Inhalation[] = {{"Inhalation Rate (Ri): ", "m\u00B3/hr"},
                                         {"Dependent on Exposure Duration (Te): ", " hr/day"},
                                         Frequency(" day/yr"),
                                         Duration,
@@ -168,7 +169,7 @@ std::string WritePlotFile(const AppState& state) {
     fileNameLines(out, state);
     out.line("");
     intakeLines(out, state);
-    return out.take();
+    return toFileText(out.take());
 }
 
 } // namespace torval

@@ -2,7 +2,8 @@
 // The results file torval.plt: what the text editor shows and the plotting utility draws. It is
 // written afresh into the temporary directory each time results are viewed, by the analysis
 // window (the intake analysis, below) or by the Monte Carlo window (MonteCarloFile.h).
-// Its lines end in CR LF and hold Windows-1252 bytes.
+// Its lines end in CR LF and hold Windows-1252 bytes
+// (UTF-8 when a text has a character outside the code page; see shell/TextEncoding.h).
 
 #include "AppState.h"
 

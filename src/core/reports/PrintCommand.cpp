@@ -2,6 +2,7 @@
 
 #include "shell/ApplicationInfo.h"
 #include "shell/ErrorReport.h"
+#include "shell/OperationFailure.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
@@ -52,7 +53,7 @@ PrintOutcome PrintCommand::run(const ReportDocument& document) {
         prompter_.setBusy(false);
         return PrintOutcome::Printed;
     } catch (const std::exception& failure) {
-        reportFailure(prompter_, failure, "", "");
+        reportOperationFailure(prompter_, failure, "", "Print");
         if (runTimeCodeOf(failure) != ErrorCode::DeviceUnavailable) {
             return PrintOutcome::NotPrinted;
         }
@@ -75,7 +76,7 @@ PrintOutcome PrintCommand::offerPdf(const ReportDocument& document) {
         prompter_.setBusy(false);
         return PrintOutcome::SavedAsPdf;
     } catch (const std::exception& failure) {
-        reportFailure(prompter_, failure, path, "");
+        reportOperationFailure(prompter_, failure, path, "Print");
         return PrintOutcome::NotPrinted;
     }
 }

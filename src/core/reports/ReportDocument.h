@@ -13,7 +13,7 @@ namespace torval {
 struct ReportItem {
     enum class Kind { Text, Tab };
     Kind kind = Kind::Text;
-    std::string text; // Windows-1252 bytes; empty for a tab
+    std::string text; // UTF-8; empty for a tab
     int column = 0;   // a tab's column, counted from 1
     int fontSize = 12;
     bool bold = false;

@@ -47,7 +47,7 @@ constexpr ReportParameter Swimming[] = {{"  Contact Rate (Rc): ", " l/hr"},
                                         Duration,
                                         BodyWeight,
                                         AverageTime};
-constexpr ReportParameter DermalWater[] = {SkinArea(" cm\xB2"),
+constexpr ReportParameter DermalWater[] = {SkinArea(" cm\u00B2"),
                                            {"  Dermal Permeability Constant (Rd): ", " cm/hr"},
                                            ExposureTime(" hr/day"),
                                            Frequency(" day/yr"),
@@ -56,14 +56,15 @@ constexpr ReportParameter DermalWater[] = {SkinArea(" cm\xB2"),
                                            AverageTime};
 constexpr ReportParameter SoilIngestion[] = {
     IngestionRate(" mg/day"), Fraction, Frequency(" day/yr"), Duration, BodyWeight, AverageTime};
-constexpr ReportParameter SoilDermal[] = {SkinArea(" cm\xB2/event"),
-                                          {"  Soil-to-Skin Adherence Factor (Ra): ", " mg/cm\xB2"},
-                                          {"  Absorption Factor (ABS): ", ""},
-                                          Frequency(" events/yr"),
-                                          Duration,
-                                          BodyWeight,
-                                          AverageTime};
-constexpr ReportParameter Inhalation[] = {{"  Inhalation Rate (Ri): ", " m\xB3/hr"},
+constexpr ReportParameter SoilDermal[] = {
+    SkinArea(" cm\u00B2/event"),
+    {"  Soil-to-Skin Adherence Factor (Ra): ", " mg/cm\u00B2"},
+    {"  Absorption Factor (ABS): ", ""},
+    Frequency(" events/yr"),
+    Duration,
+    BodyWeight,
+    AverageTime};
+constexpr ReportParameter Inhalation[] = {{"  Inhalation Rate (Ri): ", " m\u00B3/hr"},
                                           {"  Dependent on Exposure Duration (Te): ", " hr/day"},
                                           Frequency(" day/yr"),
                                           Duration,

@@ -7,6 +7,7 @@
 #include "shell/ApplicationInfo.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileReplacement.h"
+#include "shell/OperationFailure.h"
 
 #include <exception>
 #include <functional>
@@ -31,7 +32,8 @@ void writeAndOpen(AppState& state, std::string_view viewerChoice, Prompter& prom
         }
         prompter.setBusy(false);
     } catch (const std::exception& failure) {
-        reportFailure(prompter, failure, fileName, "");
+        reportOperationFailure(prompter, failure, fileName,
+                               viewerChoice == "Chartix" ? "Graphics" : "View");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ErrorReport.h"
 
 #include "shell/ApplicationInfo.h"
+#include "shell/FileReplacement.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
@@ -79,6 +80,14 @@ constexpr std::array KnownMessages{
     ErrorMessage{.code = 444, .title = "Cannot Delete",
         .text = "Please finish adding the new chemical before making any deletions."},
     ErrorMessage{.code = 776, .closesFiles = true},
+    ErrorMessage{.code = ErrorCode::NameTooLong, .title = "Improper File Name",
+        .text = "{FILE} cannot be saved: its name is too long for the disk.\r\r"
+                "Please choose a shorter name or directory.",
+        .closesFiles = true},
+    ErrorMessage{.code = ErrorCode::SaveRaced, .title = "File Changed While Saving",
+        .text = "{FILE} has not been saved: another program changed the file or its directory "
+                "while it was being saved.\r\rPlease try again.",
+        .closesFiles = true},
     ErrorMessage{.code = 3022, .title = "Duplicate Chemical Name",
         .text = "Chemical: {CHEM} already exists.\r\r"
                 "All chemicals must have distinct chemical names."},

@@ -1,7 +1,7 @@
 #pragma once
 // How the core reaches the user: modal message boxes and the busy (hourglass) pointer.
 // The windows implement it with real dialogs, the command-line program prints on stderr, and
-// tests record every message and answer from a script. Texts are Windows-1252 bytes; line
+// tests record every message and answer from a script. Texts are UTF-8; line
 // breaks inside a text are carriage returns ("\r"), a paragraph break is two of them.
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers shared by every layer. Texts are Windows-1252 bytes; "blanks" are spaces, as
-// the program's trimming has always meant (tabs and line ends are not blanks).
+// Text helpers shared by every layer. Texts are UTF-8 (see shell/TextEncoding.h); "blanks" are
+// spaces, as the program's trimming has always meant (tabs and line ends are not blanks).
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,9 @@ namespace torval {
 std::string_view trimBlanksView(std::string_view text) noexcept;
 std::string trimBlanks(std::string_view text);
 
-// Case mapping of Windows-1252 letters (ASCII and the accented letters of the code page).
+// Case mapping of the letters of Windows-1252 in UTF-8 (ASCII, the accented letters of Latin-1,
+// s and z caron, oe, y diaeresis): "café" becomes "CAFÉ"; letters without case (日本) and any
+// other character stay as they are.
 std::string upperCase(std::string_view text);
 std::string lowerCase(std::string_view text);
 

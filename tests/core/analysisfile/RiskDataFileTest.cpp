@@ -2,6 +2,9 @@
 
 #include "datafiles/DataLayout.h"
 #include "shell/NumberText.h"
+#include "shell/RunTimeError.h"
+#include "shell/Text.h"
+#include "shell/TextEncoding.h"
 #include "support/CodeOf.h"
 #include "support/RecordingPrompter.h"
 #include "support/ScratchDirectory.h"
@@ -272,7 +275,8 @@ TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
         const int dataType = n % 19 - 1; // every layout, three times
         SCOPED_TRACE("case " + std::to_string(n) + ", data type " + std::to_string(dataType));
         AppState original = maker.make(dataType);
-        const RiskInput input = original.riskInput;
+        RiskInput input = original.riskInput;
+        input.Concentration = SelectedConcentration(input); // what a read analysis calculates
         const std::string first = RiskDataFileContents(original);
         AppState read = readText(first);
         EXPECT_EQ(read.riskInput, input);
@@ -318,51 +322,104 @@ private:
     std::size_t capacity_;
 };
 
-TEST(RiskDataFile, AFailedSaveReportsAndLeavesThePreviousFileAsItWas) {
+TEST(RiskDataFile, AFailedSaveSaysWhyAndLeavesOnlyThePreviousFile) {
     struct Case {
         std::string name;
         SinkOpener opener;
-        bool blockTemporary; // a directory where the temporary file must go
+        std::string target;
         std::string title;
-        bool namesFile;
+        std::string textStart;
     };
+    const std::string longName(252, 'n');
     const std::vector<Case> cases = {
         {"disk full after 100 bytes",
-         [](const std::string&) { return std::make_unique<FillingSink>(100); }, false,
-         "Save Emission's File Error", true},
-        {"temporary file cannot be created", openFileSink, true, "Disk Not ready", false},
+         [](const std::string&, const std::string&) { return std::make_unique<FillingSink>(100); },
+         "previous.tvl", "Save Emission's File Error", "No space left on the device."},
+        {"every temporary name is taken by another save",
+         [](const std::string&, const std::string&) { return nullptr; }, "previous.tvl",
+         "File Changed While Saving", "PREVIOUS.TVL has not been saved"},
+        {"a name the file system refuses for its length", openFileSink, longName + ".tvl",
+         "Improper File Name", "its name is too long"},
+        {"a failure whose code has no message of its own",
+         [](const std::string&, const std::string&) -> std::unique_ptr<ByteSink> {
+             throw RunTimeError(ErrorCode::SubscriptOutOfRange, "a table too small");
+         },
+         "previous.tvl", "Save Failed", "Save did not complete for "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing::ScratchDirectory scratch("riskfile-save");
-        const std::string target = scratch.path("previous.tvl");
         scratch.writeFile("previous.tvl", "previous bytes\r\n");
-        if (c.blockTemporary) {
-            scratch.makeDirectory("previous.tvl.tmp");
-        }
         AppState state = readText(handwrittenText());
         testing::RecordingPrompter prompter;
-        EXPECT_FALSE(WriteRiskDataFile(state, prompter, target, c.opener));
+        EXPECT_FALSE(WriteRiskDataFile(state, prompter, scratch.path(c.target), c.opener));
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].title, c.title);
-        EXPECT_EQ(prompter.messages[0].text.find("PREVIOUS.TVL") != std::string::npos, c.namesFile);
+        EXPECT_NE(prompter.messages[0].text.find(c.textStart), std::string::npos)
+            << prompter.messages[0].text;
         EXPECT_FALSE(prompter.isBusy());
-        EXPECT_EQ(fileBytes(target), "previous bytes\r\n");
+        EXPECT_EQ(fileBytes(scratch.path("previous.tvl")), "previous bytes\r\n");
+        EXPECT_EQ(scratch.names(), std::vector<std::string>{"previous.tvl"});
     }
 }
 
-TEST(RiskDataFile, ASavedFileReopensAsTheSameAnalysis) {
-    testing::ScratchDirectory scratch("riskfile-reopen");
-    const std::string path = scratch.path("analysis.tvl");
+// Links planted beside the target, where a save would put its temporary file, are never
+// written through; the saved file keeps the permissions of the one it replaces.
+TEST(RiskDataFile, ASaveNeverWritesThroughAPlantedLinkAndKeepsThePermissions) {
+    namespace fs = std::filesystem;
+    testing::ScratchDirectory scratch("riskfile-links");
+    scratch.writeFile("victim", "not yours\n");
+    scratch.writeFile("private.tvl", "previous\r\n");
+    fs::permissions(scratch.path("private.tvl"), fs::perms::owner_read | fs::perms::owner_write);
+    for (const std::string name : {"private.tvl.tmp", "private.tvl~", ".private.tvl.tmp"}) {
+        fs::create_symlink(scratch.path("victim"), scratch.path(name));
+    }
+    const std::vector<std::string> before = scratch.names();
     AppState state = readText(handwrittenText());
     testing::RecordingPrompter prompter;
-    ASSERT_TRUE(WriteRiskDataFile(state, prompter, path));
-    AppState reopened;
-    ASSERT_TRUE(ReadRiskDataFile(reopened, prompter, path));
-    EXPECT_EQ(reopened.riskInput.FileName, path);
-    EXPECT_EQ(RiskDataFileContents(reopened), fileBytes(path));
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_FALSE(prompter.isBusy());
+
+    ASSERT_TRUE(WriteRiskDataFile(state, prompter, scratch.path("private.tvl")));
+
+    EXPECT_EQ(fileBytes(scratch.path("victim")), "not yours\n");
+    EXPECT_FALSE(fs::is_symlink(scratch.path("private.tvl")));
+    EXPECT_EQ(fileBytes(scratch.path("private.tvl")), RiskDataFileContents(state));
+    EXPECT_EQ(fs::status(scratch.path("private.tvl")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(scratch.names(), before);
+}
+
+// What the results file of View and Graphics shows as the concentration is the opened
+// analysis's own choice, never the concentration of the analysis open before.
+TEST(RiskDataFile, ReadingAnAnalysisTakesItsOwnSelectedConcentration) {
+    AppState state;
+    state.riskInput.Concentration = "42";
+    FreeFormatReader in(handwrittenText());
+    ReadRiskData(in, state);
+    EXPECT_EQ(state.riskInput.ConcChoice, 0);
+    EXPECT_EQ(trimBlanks(state.riskInput.Concentration), "Monte Carlo|1.75:1");
+}
+
+// Names in any language survive: a text that fits Windows-1252 is written in it, one that does
+// not (日本) makes the file UTF-8, and both read back as written.
+TEST(RiskDataFile, ASavedFileReopensAsTheSameAnalysis) {
+    for (const std::string dataFile : {"/data/plume.one", "/data/caf\u00e9-\u00dc/plume.one",
+                                       "/data/caf\u00e9-\u00dc/\u65e5\u672c.one"}) {
+        SCOPED_TRACE(dataFile);
+        testing::ScratchDirectory scratch("riskfile-reopen");
+        scratch.makeDirectory("caf\u00e9-\u00dc");
+        const std::string path = scratch.path("caf\u00e9-\u00dc/\u65e5\u672c.tvl");
+        AppState state = readText(handwrittenText());
+        state.modelData.DataFileName = dataFile;
+        testing::RecordingPrompter prompter;
+        ASSERT_TRUE(WriteRiskDataFile(state, prompter, path));
+        AppState reopened;
+        ASSERT_TRUE(ReadRiskDataFile(reopened, prompter, path));
+        EXPECT_EQ(reopened.riskInput.FileName, path);
+        EXPECT_EQ(reopened.modelData.DataFileName, dataFile);
+        EXPECT_EQ(toFileText(RiskDataFileContents(reopened)), fileBytes(path));
+        EXPECT_TRUE(prompter.messages.empty());
+        EXPECT_FALSE(prompter.isBusy());
+    }
 }
 
 } // namespace

@@ -94,20 +94,28 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         std::string text;
         int focusedRow;
         std::string average;
+        double largestX = 20; // a rounding error short of 20 when built by repeated addition
     };
     const std::string outsideX = "X interval inputed is outside of PLUMEX Data range\r\r"
                                  "Please input proper values for X interval.";
     const std::string outsideY = "Y interval inputed is outside of PLUMEX Data range\r\r"
                                  "Please input proper values for Y interval.";
+    const std::string noPointX = "X interval inputed holds no point of the PLUMEX Data grid\r\r"
+                                 "The nearest X values of the grid are 10 and 20. Please input a "
+                                 "X interval that holds at least one of them.";
     const std::vector<Case> cases = {
         {"the whole grid", "0:20", "0:5", "", "", AnalysisRows::NoFocus, "102.5"},
         {"the ends of the axes are inside", "20:20", "5:5", "", "", AnalysisRows::NoFocus, "205"},
         {"part of X", "0:10", "0:5", "", "", AnalysisRows::NoFocus, "52.5"},
-        {"max above the largest X", "0:20.000001", "0:5", "Improper Value", outsideX, 6, "102.5"},
-        {"min below the smallest X", "-0.1:20", "0:5", "Improper Value", outsideX, 6, "102.5"},
-        {"max above the largest Y", "0:20", "0:6", "Improper Value", outsideY, 7, "102.5"},
+        {"max as the range text, axis a rounding error short", "20", "0:5", "", "",
+         AnalysisRows::NoFocus, "202.5", 20 - 4e-15},
+        {"max above the largest X", "0:20.000001", "0:5", "Improper Value", outsideX, 6, ""},
+        {"min below the smallest X", "-0.1:20", "0:5", "Improper Value", outsideX, 6, ""},
+        {"max above the largest Y", "0:20", "0:6", "Improper Value", outsideY, 7, ""},
+        {"between two X points", "11:19", "0:5", "Improper Value", noPointX, 6, ""},
+        {"a single X value between points", "15", "0:5", "Improper Value", noPointX, 6, ""},
         {"blanks only", "0:20", "  ", "Empty Data", "Please input the interval values first.", 7,
-         "102.5"},
+         ""},
         {"one interval still missing: nothing checked", "-5:50", "", "", "", AnalysisRows::NoFocus,
          "102.5"},
     };
@@ -115,6 +123,7 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         SCOPED_TRACE(c.name);
         reset();
         fillGroundwaterXY(state);
+        state.modelData.XValues.at(3) = c.largestX;
         openWindow();
         form->focusEntry(7);
         form->editEntry(7, c.y);
@@ -134,6 +143,14 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         EXPECT_EQ(text(10), c.average);
         EXPECT_EQ(text(11), "205") << "the maximum is not recomputed";
+        if (c.title == "Improper Value") {
+            // The calculation is refused, saying why, until the interval is fixed.
+            prompter.messages.clear();
+            form->CalculationCommand();
+            ASSERT_EQ(prompter.messages.size(), 1U);
+            EXPECT_EQ(prompter.messages[0].text, c.text);
+            EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
+        }
     }
 }
 

@@ -216,21 +216,50 @@ TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {
     }
 }
 
-TEST(DataFileOpening, ASpeciesFileWithoutASpeciesBodyLoadsNothingAndNoStaleSpecies) {
-    OpenFixture f("Groundwater", Medium::GroundwaterMultipleSpecies);
-    f.scratch.writeFile("varying.mc1", "PLUMEX output\r\n");
-    f.dialogs.answers = {f.scratch.path("varying.mc1")};
-    // Species records left behind by an earlier file must not be taken for this one's.
-    f.state.modelData.SpeciesData.redim({0, 1});
-    f.state.modelData.SpeciesData.at(1).DataType = 2;
-    f.state.modelData.SpeciesData.at(1).ModelResult = "7";
+// A file its reader accepts but that yields no data set leaves the analysis open before as it
+// was: its average and maximum must not pass for the new file's.
+TEST(DataFileOpening, AFileWithoutUsableDataKeepsThePreviousAnalysis) {
+    struct Case {
+        std::string what;
+        std::string modelName;
+        std::int16_t medium;
+        std::string file;
+    };
+    const std::vector<Case> cases = {
+        {"a species file without a species body", "Groundwater", Medium::GroundwaterMultipleSpecies,
+         "varying.mc1"},
+        {"an extension of no model", "Groundwater", Medium::Groundwater, "notes.txt"},
+        {"an air medium given a file its reader finds nothing in", "Air", Medium::Air, "plume.box"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenFixture f(c.modelName, c.medium);
+        f.scratch.writeFile(c.file, "PLUMEX output\r\n");
+        f.dialogs.answers = {f.scratch.path(c.file)};
+        f.state.modelData.DataFileName = "previous.one";
+        f.state.modelData.AverageConcentration = 7;
+        f.state.modelData.MaximumConcentration = 9;
+        f.state.modelData.DataType = 3;
+        f.state.riskInput.AverageConc = "7";
+        f.state.riskInput.MaximumConc = "9";
+        // Species records left behind by an earlier file must not be taken for this one's.
+        f.state.modelData.SpeciesData.redim({0, 1});
+        f.state.modelData.SpeciesData.at(1).DataType = 2;
+        const AppState previous = f.state;
 
-    ASSERT_TRUE(
-        OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders([](ModelDataSet&) {})));
-    EXPECT_EQ(f.state.modelData.DataType, -1);
-    EXPECT_EQ(f.state.modelData.ModelResult, "");
-    EXPECT_TRUE(f.prompter.messages.empty());
-    EXPECT_FALSE(f.prompter.isBusy());
+        EXPECT_FALSE(
+            OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders([](ModelDataSet&) {})));
+        ASSERT_EQ(f.prompter.messages.size(), 1u);
+        EXPECT_EQ(f.prompter.messages[0].title, "No Usable Data");
+        EXPECT_EQ(f.prompter.messages[0].text,
+                  f.scratch.path(c.file) + " holds no data this program can use.\r\rThe "
+                                           "analysis is kept as it was. Please select another "
+                                           "data file.");
+        EXPECT_EQ(f.state.modelData, previous.modelData);
+        EXPECT_EQ(f.state.riskInput, previous.riskInput);
+        EXPECT_EQ(f.state.MediumCode, previous.MediumCode);
+        EXPECT_FALSE(f.prompter.isBusy());
+    }
 }
 
 } // namespace

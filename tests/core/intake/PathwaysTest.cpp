@@ -98,9 +98,9 @@ TEST(Pathways, LabelsKeepTheirBlanks) {
     EXPECT_EQ(pathwayInfo(0).parameters[4].label, "  Average Time Period of Exposure (Tavg):");
 }
 
-TEST(Pathways, UnitsAreWindows1252Bytes) {
-    const char Two = static_cast<char>(178);
-    const char Three = static_cast<char>(179);
+TEST(Pathways, UnitsAreUtf8) {
+    const std::string Two = "\u00B2";
+    const std::string Three = "\u00B3";
     struct Case {
         int code;
         std::size_t position;

@@ -195,6 +195,8 @@ TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
         {"monte carlo", "", {11, 11}, Analysis::Changed},
         {"monte carlo", "10", {11, 11}, Analysis::Saved},
         {"monte carlo", "20", {11, 11, 21, 21}, Analysis::Changed},
+        // The new values rewrite the entries that refer to them: no longer calculated.
+        {"regular", "20", {11, 11, 21, 21}, Analysis::Changed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind + c.termsAtExit);
@@ -232,16 +234,49 @@ TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
 }
 
 TEST_F(MonteCarloFormTest, ExitWithoutVariantsClosesAndGenerateReportsAFailure) {
-    MonteCarloForm form = open("monte carlo");
-    form.ExitCommand();
-    EXPECT_TRUE(form.closed());
-    EXPECT_TRUE(prompter.messages.empty());
+    // A regular calculation leaves its result count (2) where the saved Monte Carlo count is
+    // restored from; leaving the untouched window must not try to generate for it.
+    for (const std::int32_t resultCount : {0, 2}) {
+        SCOPED_TRACE(resultCount);
+        state = AppState();
+        state.ResultCount = resultCount;
+        MonteCarloForm form = open("monte carlo");
+        form.ExitCommand();
+        EXPECT_TRUE(form.closed());
+        EXPECT_TRUE(prompter.messages.empty());
+        EXPECT_EQ(state.AnalysisState, Analysis::Saved);
 
-    form.GenerateCommand(); // no variant: the empty number of terms is not a number
-    ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_EQ(prompter.messages[0].title, "Type Mismatch Error");
-    EXPECT_TRUE(FakeGenerator::counts.empty());
-    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+        form.GenerateCommand(); // no variant: the empty number of terms is not a number
+        ASSERT_EQ(prompter.messages.size(), 1U);
+        EXPECT_EQ(prompter.messages[0].title, "Type Mismatch Error");
+        EXPECT_TRUE(FakeGenerator::counts.empty());
+        EXPECT_EQ(state.AnalysisState, Analysis::Changed);
+    }
+}
+
+// The outputs show what the grid's terms give: values generated for other terms are generated
+// again first.
+TEST_F(MonteCarloFormTest, ViewingAfterATermsEditRegeneratesFirst) {
+    struct RecordingOutputs : MonteCarloOutputs {
+        std::vector<std::int32_t> countsSeen;
+        void print(AppState& s) override { countsSeen.push_back(s.MonteCarloCount); }
+        void view(AppState& s, std::string_view) override {
+            countsSeen.push_back(s.MonteCarloCount);
+        }
+    };
+    RecordingOutputs outputs;
+    state.AnalysisState = Analysis::Saved;
+    MonteCarloForm form(state, prompter, {{{17, Wb, "70"}}, AnalysisCallerTag, "regular"},
+                        &FakeGenerator::generate, &outputs);
+    apply(form,
+          {{1, 0, Wb}, {1, 2, "1"}, {1, 3, "100"}, {1, 4, "4"}, {1, 5, "10"}, {1, 6, "Normal"}});
+    form.GenerateCommand();
+    form.commitInputCell(1, InputColumn::Terms, "20");
+    form.ViewCommand("Numbers");
+    form.PrintCommand();
+    EXPECT_EQ(outputs.countsSeen, (std::vector<std::int32_t>{21, 21}));
+    EXPECT_EQ(FakeGenerator::counts, (std::vector<std::int32_t>{11, 21}));
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 } // namespace

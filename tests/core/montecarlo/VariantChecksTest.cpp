@@ -34,6 +34,13 @@ std::string improper(const std::string& kind, const std::string& field, const st
            as + ".";
 }
 
+std::string generatorRule(const std::string& field, const std::string& distribution,
+                          const std::string& rule, const std::string& given) {
+    return "Body Weight: Invalid " + field + " for the " + distribution + " distribution.\r\rThe " +
+           field + " value of a variant with the " + distribution + " distribution must be " +
+           rule + "; it has been given as " + given + ". Please give an appropriate value. ";
+}
+
 TEST(VariantChecks, RefusesTheFirstImproperNumberOfARow) {
     struct Case {
         std::vector<std::pair<std::string V::*, std::string>> edits;
@@ -69,6 +76,21 @@ TEST(VariantChecks, RefusesTheFirstImproperNumberOfARow) {
         {{{&V::Distribution, "Poisson"}}, distribution},
         {{{&V::Distribution, ""}}, distribution},
         {{{&V::Distribution, "LOGUNIFORM"}}, ""},
+        // What the generator library would refuse is refused first, naming variant and rule.
+        {{{&V::Distribution, " Lognormal "},
+          {&V::Mean, "-5"},
+          {&V::Minimum, "-10"},
+          {&V::Maximum, "-1"}},
+         generatorRule("mean", "Lognormal", "greater than zero", "-5")},
+        {{{&V::Distribution, "Exponential"},
+          {&V::Mean, "-5"},
+          {&V::Minimum, "-10"},
+          {&V::Maximum, "-1"}},
+         generatorRule("mean", "Exponential", "greater than zero", "-5")},
+        {{{&V::Distribution, "Loguniform"}, {&V::Minimum, "-10"}},
+         generatorRule("minimum", "Loguniform", "greater than zero", "-10")},
+        {{{&V::Variance, "1e-50"}}, generatorRule("variance", "Normal", "at least 1.5E-45", "0")},
+        {{{&V::Distribution, "Uniform"}, {&V::Variance, "1e-50"}}, ""},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(i);

@@ -129,7 +129,7 @@ TEST(ResultsReport, RiskPartEdgeCases) {
 TEST(ResultsReport, EveryPathwaySection) {
     const std::string fe = "*  Exposure Frequency (Fe): |30|p ";
     const std::string te = "*  Exposure Time (Te): |30|p ";
-    const std::string as = "*  Skin Surface Area Available for Contact (As): |30|p cm\xB2";
+    const std::string as = "*  Skin Surface Area Available for Contact (As): |30|p cm\u00B2";
     const std::string fi = "*  Fraction Ingested from Contaminated Source (Fi): |30|p";
     const Lines food = {"*  Ingestion Rate (Ri): |30|p kg/meal", fi, fe + "meal/yr"};
     const Lines tail = {"*  Exposure Duration (Dt): |30|p yr", "*  Body Weight (Wb): |30|p kg",
@@ -145,9 +145,9 @@ TEST(ResultsReport, EveryPathwaySection) {
         {"*Intake of Chemicals via Soil, Sediment, and Dust",
          "*  Ingestion Rate (Ri): |30|p mg/day", fi, fe + "day/yr"},
         {"*Dermal Absorption of Soil, Sediment, and Dust", as + "/event",
-         "*  Soil-to-Skin Adherence Factor (Ra): |30|p mg/cm\xB2",
+         "*  Soil-to-Skin Adherence Factor (Ra): |30|p mg/cm\u00B2",
          "*  Absorption Factor (ABS): |30|p", fe + "events/yr"},
-        {"*Air Intakes", "*  Inhalation Rate (Ri): |30|p m\xB3/hr",
+        {"*Air Intakes", "*  Inhalation Rate (Ri): |30|p m\u00B3/hr",
          "*  Dependent on Exposure Duration (Te): |30|p hr/day", fe + "day/yr"},
         {"*Ingestion of Fish and Shellfish"},
         {"*Ingestion of Vegetables and Other Produce"},

@@ -25,7 +25,7 @@ TEST(TextReport, TabsPadToTheirColumn) {
         {{text("abcd"), tab(5), text("e")}, "abcd e"},     // already at the column
         {{text("abcdef"), tab(5), text("g")}, "abcdef g"}, // past it
         {{text("ab"), tab(5)}, "ab  "},
-        {{text("\xB2"), tab(3), text("\xB3")}, "\xB2 \xB3"}, // one byte, one column
+        {{text("\u00B2"), tab(3), text("\u00B3")}, "\u00B2 \u00B3"}, // one character, one column
     };
     ReportDocument document;
     std::string expected;

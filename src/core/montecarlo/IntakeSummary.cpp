@@ -1,34 +1,28 @@
-#include "IntakeSummary.h"
+#include "montecarlo/IntakeSummary.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <vector>
 
-namespace torval::cli {
+namespace torval {
 
-namespace {
-
-double percentile(const std::vector<double>& sorted, double fraction) {
-    const double position = fraction * static_cast<double>(sorted.size() - 1);
-    const auto below = static_cast<std::size_t>(std::floor(position));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    const double weight = position - static_cast<double>(below);
-    return sorted[below] + weight * (sorted[above] - sorted[below]);
+std::size_t quantilePosition(std::size_t n, double p) {
+    const auto position = static_cast<std::size_t>(std::floor(static_cast<double>(n) * p));
+    return std::clamp<std::size_t>(position, 1, std::max<std::size_t>(n, 1));
 }
-
-} // namespace
 
 IntakeSummary summariseIntakes(std::span<const double> intakes) {
     std::vector<double> sorted(intakes.begin(), intakes.end());
     std::sort(sorted.begin(), sorted.end());
+    const auto element = [&](double p) { return sorted[quantilePosition(sorted.size(), p) - 1]; };
     IntakeSummary summary;
     summary.n = static_cast<long>(sorted.size());
     summary.minimum = sorted.front();
     summary.maximum = sorted.back();
-    summary.p5 = percentile(sorted, 0.05);
-    summary.median = percentile(sorted, 0.5);
-    summary.p95 = percentile(sorted, 0.95);
+    summary.p5 = element(0.05);
+    summary.median = element(0.5);
+    summary.p95 = element(0.95);
     summary.mean =
         std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
     if (sorted.size() > 1) {
@@ -41,4 +35,4 @@ IntakeSummary summariseIntakes(std::span<const double> intakes) {
     return summary;
 }
 
-} // namespace torval::cli
+} // namespace torval
