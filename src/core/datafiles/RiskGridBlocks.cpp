@@ -1,8 +1,8 @@
 #include "datafiles/RiskGridBlocks.h"
 
-#include "datafiles/GridNumberText.h"
 #include "datafiles/RiskFileLines.h"
 #include "datafiles/RiskSectionReading.h"
+#include "shell/NumberTextAppend.h"
 #include "shell/RunTimeError.h"
 
 namespace torval {
