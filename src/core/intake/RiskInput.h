@@ -50,6 +50,10 @@ struct RiskInput {
 // does Concentration, which the next calculation selects afresh.
 void ResetRiskInput(RiskInput& input);
 
+// The concentration text that ConcChoice selects (0 average, 1 maximum, 2 specified); nullptr
+// for any other choice, which selects none.
+const std::string* selectedConcentration(const RiskInput& input);
+
 // The parameter set of a pathway; raises 9 for a code outside 0..8.
 PathwayParameters& parameterSet(RiskInput& input, int code);
 const PathwayParameters& parameterSet(const RiskInput& input, int code);
