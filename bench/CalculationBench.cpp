@@ -1,35 +1,16 @@
 // A Monte Carlo calculation as the user starts it: the Calculation command on the analysis
 // form, 32,767 evaluations (the most a run can hold), with the concentration and two
 // parameters varied, and an event pump that has nothing to do.
-#include "AppState.h"
+#include "MonteCarloRun.h"
 #include "intake/AnalysisForm.h"
 #include "intake/AnalysisServices.h"
-#include "shell/EventPump.h"
-#include "shell/Prompter.h"
 
-#include <benchmark/benchmark.h>
-#include <cstdint>
 #include <random>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
-constexpr std::int32_t Evaluations = 32767;
-
-class IdlePump : public torval::EventPump {
-public:
-    void pump() override {}
-};
-
-// A run that shows any message went wrong; the benchmark must not measure that.
-class SilentPrompter : public torval::Prompter {
-public:
-    torval::MessageAnswer show(const torval::Message& message) override {
-        throw std::logic_error("unexpected message: " + message.title);
-    }
-    void setBusy(bool) override {}
-};
+using montecarlobench::Evaluations;
+using montecarlobench::reference;
 
 // Variants 1..3 with values of every magnitude a generator gives, full 17-digit doubles.
 void generateValues(torval::AppState& state) {
@@ -44,15 +25,11 @@ void generateValues(torval::AppState& state) {
     state.MonteCarloCount = Evaluations + 1;
 }
 
-std::string reference(const char* mean, int variant) {
-    return std::string(500, ' ') + "Monte Carlo|" + mean + ":" + std::to_string(variant);
-}
-
 void BM_MonteCarloCalculation(benchmark::State& run) {
     torval::AppState state;
     generateValues(state);
-    SilentPrompter prompter;
-    IdlePump pump;
+    montecarlobench::SilentPrompter prompter;
+    montecarlobench::IdlePump pump;
     torval::AnalysisServices services;
     services.events = &pump;
     torval::AnalysisForm form(state, prompter, services);
@@ -69,10 +46,7 @@ void BM_MonteCarloCalculation(benchmark::State& run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
     }
-    if (state.ResultCount != Evaluations + 1 || state.ResultsOutdated) {
-        run.SkipWithError("the calculation did not run to its end");
-    }
-    run.SetItemsProcessed(run.iterations() * Evaluations);
+    montecarlobench::expectFullCalculation(run, state);
 }
 BENCHMARK(BM_MonteCarloCalculation)->Unit(benchmark::kMillisecond);
 

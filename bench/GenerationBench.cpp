@@ -1,26 +1,23 @@
 // What the analyst waits for after pressing Generate with the largest number of terms: seven
 // variants (one per distribution) of 32,767 terms, each drawn by the generator library, summarised
-// and stored for the calculation.
-#include "AppState.h"
+// and stored for the calculation; and the whole Monte Carlo run, that generation followed by a
+// calculation of 32,767 evaluations that reads four of the variants. Compare both with
+// BM_GenerateOneVariantPerDistribution, the library's drawing of the same values alone.
+#include "MonteCarloRun.h"
+#include "intake/AnalysisForm.h"
+#include "intake/AnalysisServices.h"
 #include "montecarlo/GenerateSimulation.h"
+#include "montecarlo/MonteCarloSaveRestore.h"
 #include "montecarlo/VariantTable.h"
-#include "shell/Prompter.h"
 
 #include <benchmark/benchmark.h>
-#include <stdexcept>
 #include <stogen/GeneratorRequest.h>
 #include <stogen/SeedControl.h>
-#include <string>
 
 namespace {
 
-class SilentPrompter : public torval::Prompter {
-public:
-    torval::MessageAnswer show(const torval::Message& message) override {
-        throw std::logic_error("unexpected message: " + message.text);
-    }
-    void setBusy(bool) override {}
-};
+using montecarlobench::reference;
+using montecarlobench::SilentPrompter;
 
 // Bounds that cut into every distribution, so the truncation is part of what is measured.
 torval::AppState sevenVariants() {
@@ -56,5 +53,39 @@ void BM_GenerateSevenVariantsWithStatistics(benchmark::State& bench) {
     bench.SetItemsProcessed(bench.iterations() * 7 * (32767 + 1));
 }
 BENCHMARK(BM_GenerateSevenVariantsWithStatistics)->Unit(benchmark::kMillisecond);
+
+// Drinking water, Ri x C x Fe x Dt / (Wb x Tavg), with C, Ri, Dt and Wb varied.
+void enterReferences(torval::AnalysisForm& form) {
+    form.load();
+    form.selectConcentration(2);
+    form.editEntry(12, reference("10", 2));
+    form.editEntry(14, reference("4", 6));
+    form.editEntry(15, "365");
+    form.editEntry(16, reference("10", 5));
+    form.editEntry(17, reference("70", 1));
+    form.editEntry(18, "25550");
+}
+
+void BM_GenerateAndCalculate(benchmark::State& bench) {
+    torval::AppState state = sevenVariants();
+    SilentPrompter prompter;
+    montecarlobench::IdlePump pump;
+    torval::AnalysisServices services;
+    services.events = &pump;
+    torval::AnalysisForm form(state, prompter, services);
+    enterReferences(form);
+    torval::stogen::internal::reseed(2024);
+    for (auto _ : bench) {
+        if (!torval::GenerateSimulation(state, prompter, {}, &monteCarlo)) {
+            bench.SkipWithError("the variants were refused");
+            break;
+        }
+        torval::SaveMonteCarloTables(state, torval::AnalysisCallerTag);
+        form.CalculationCommand();
+        benchmark::DoNotOptimize(state.IntakeResults.at(montecarlobench::Evaluations));
+    }
+    montecarlobench::expectFullCalculation(bench, state);
+}
+BENCHMARK(BM_GenerateAndCalculate)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "analysisfile/RiskFileLines.h"
 #include "analysisfile/RiskSectionReading.h"
-#include "datafiles/GridNumberText.h"
+#include "shell/NumberTextAppend.h"
 #include "shell/RunTimeError.h"
 
 namespace torval {

@@ -12,36 +12,95 @@ namespace torval {
 
 namespace {
 
-// Powers of ten that a double holds exactly.
+// Powers of ten that a double holds exactly, and the same powers' factors of five.
 constexpr std::array<double, 23> ExactPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
 
-constexpr double SmallestMantissa = 1e14; // 15 digits: 1e14 <= mantissa < 1e15
-constexpr double MantissaLimit = 1e15;
-
-// The integer nearest to magnitude x scale (halves to even), from the exact product: fma gives
-// the rounding error of the double product, so the fraction is judged without rounding. Exact
-// while the product stays below 2^50; a larger product only has to come out at least 1e15,
-// which it does.
-double nearestIntegerOfProduct(double magnitude, double scale) {
-    const double high = magnitude * scale;
-    const double low = std::fma(magnitude, scale, -high);
-    const auto whole = static_cast<std::int64_t>(high); // positive: truncation is the floor
-    const double excess = (high - static_cast<double>(whole)) - 0.5; // both steps exact
-    if (excess > -low || (excess == -low && whole % 2 != 0)) {
-        return static_cast<double>(whole + 1);
+constexpr std::array<std::uint64_t, 23> PowersOfFive = [] {
+    std::array<std::uint64_t, 23> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 5;
     }
-    return static_cast<double>(whole);
+    return powers;
+}();
+
+constexpr std::uint64_t SmallestMantissa = 100'000'000'000'000; // 15 digits: 1e14 <= m < 1e15
+constexpr std::uint64_t MantissaLimit = 1'000'000'000'000'000;
+
+// The 128-bit product of two 64-bit numbers, as its high and low halves.
+struct Product128 {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+Product128 multiply(std::uint64_t a, std::uint64_t b) {
+    const std::uint64_t aLow = a & 0xFFFFFFFFU;
+    const std::uint64_t aHigh = a >> 32;
+    const std::uint64_t bLow = b & 0xFFFFFFFFU;
+    const std::uint64_t bHigh = b >> 32;
+    const std::uint64_t lowLow = aLow * bLow;
+    const std::uint64_t highLow = aHigh * bLow;
+    const std::uint64_t lowHigh = aLow * bHigh;
+    const std::uint64_t middle = (lowLow >> 32) + (highLow & 0xFFFFFFFFU) + (lowHigh & 0xFFFFFFFFU);
+    return {aHigh * bHigh + (highLow >> 32) + (lowHigh >> 32) + (middle >> 32),
+            (middle << 32) | (lowLow & 0xFFFFFFFFU)};
 }
 
-// floor(log10(magnitude)) or one less, from the binary exponent alone (log10(2) is about
-// 78913 / 2^18); the caller corrects a guess that is one too low.
+// A positive normal double as significand x 2^exponent, the significand a 53-bit integer.
+struct BinaryParts {
+    std::uint64_t significand;
+    int exponent;
+};
+
+BinaryParts binaryPartsOf(double magnitude) {
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    return {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52),
+            static_cast<int>(bits >> 52) - 1075};
+}
+
+// The integer nearest to magnitude x 10^k (halves to even), computed exactly in integers:
+// significand x 5^k x 2^(exponent + k). nullopt when the shift leaves the range handled here.
+std::optional<std::uint64_t> nearestIntegerOfScaled(BinaryParts parts, int k) {
+    const int shift = -(parts.exponent + k);
+    if (shift < 1 || shift > 63) {
+        return std::nullopt;
+    }
+    const Product128 product =
+        multiply(parts.significand, PowersOfFive[static_cast<std::size_t>(k)]);
+    if ((product.high >> shift) != 0) {
+        return std::nullopt;
+    }
+    const std::uint64_t whole = (product.high << (64 - shift)) | (product.low >> shift);
+    const std::uint64_t remainder = product.low & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    // Without branches: which way a value rounds follows no pattern.
+    const auto up = static_cast<std::uint64_t>(remainder > half) |
+                    (static_cast<std::uint64_t>(remainder == half) & whole);
+    return whole + (up & 1);
+}
+
+// The doubles nearest to 10^-8 .. 10^-1, for the comparisons of the guess below only.
+constexpr std::array<double, 8> NegativePowersOfTen = {1e-8, 1e-7, 1e-6, 1e-5,
+                                                       1e-4, 1e-3, 1e-2, 1e-1};
+
+double powerOfTenNear(int exponent) {
+    return exponent < 0 ? NegativePowersOfTen[static_cast<std::size_t>(exponent + 8)]
+                        : ExactPowersOfTen[static_cast<std::size_t>(exponent)];
+}
+
+// floor(log10(magnitude)) for a magnitude in [1e-7, 1e14): the binary exponent alone gives it or
+// one less (log10(2) is about 78913 / 2^18), and one comparison with the next power decides.
+// Near a negative power, whose double is not exact, the result can still be one off; the caller
+// corrects that.
 int decimalExponentGuess(double magnitude) {
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int binaryExponent = static_cast<int>((bits >> 52) & 0x7FF) - 1023;
-    return (binaryExponent * 78913) >> 18;
+    const int guess = (binaryExponent * 78913) >> 18; // -8..13 in that range
+    return guess + static_cast<int>(magnitude >= powerOfTenNear(guess + 1));
 }
 
 // The 15-digit mantissa m of the magnitude (value = m x 10^-k) and its division by the exact
@@ -51,20 +110,23 @@ std::optional<double> roundedThroughDecimal(double magnitude) {
     if (!(magnitude >= 1e-7 && magnitude < 1e14)) {
         return std::nullopt;
     }
+    const BinaryParts parts = binaryPartsOf(magnitude);
     int exponent = decimalExponentGuess(magnitude);
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int k = 14 - exponent;
         if (k < 0 || k >= static_cast<int>(ExactPowersOfTen.size())) {
             return std::nullopt;
         }
-        const double scale = ExactPowersOfTen[static_cast<std::size_t>(k)];
-        const double mantissa = nearestIntegerOfProduct(magnitude, scale);
-        if (mantissa >= MantissaLimit) {
+        const std::optional<std::uint64_t> mantissa = nearestIntegerOfScaled(parts, k);
+        if (!mantissa) {
+            return std::nullopt;
+        }
+        if (*mantissa >= MantissaLimit) {
             ++exponent; // the guess was low, or the rounding carried into a new digit
-        } else if (mantissa < SmallestMantissa) {
+        } else if (*mantissa < SmallestMantissa) {
             --exponent;
         } else {
-            return mantissa / scale;
+            return static_cast<double>(*mantissa) / ExactPowersOfTen[static_cast<std::size_t>(k)];
         }
     }
     return std::nullopt;

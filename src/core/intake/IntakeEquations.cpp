@@ -16,19 +16,6 @@ namespace {
 
 // --- Resolution of Monte Carlo references ---------------------------------------------------
 
-const std::string* selectedConcentration(const RiskInput& source) {
-    switch (source.ConcChoice) {
-    case 0:
-        return &source.AverageConc;
-    case 1:
-        return &source.MaximumConc;
-    case 2:
-        return &source.SpecifiedConc;
-    default:
-        return nullptr;
-    }
-}
-
 // The generated values always belong to chemical 1, whichever chemical is current. A value
 // of at most 15 significant digits reads back as the same text, so the general text alone
 // gives what a trip through text and back to a number would.

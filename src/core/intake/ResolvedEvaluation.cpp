@@ -6,24 +6,12 @@
 #include "shell/NumberText.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace torval {
 
 namespace {
-
-const std::string* selectedConcentration(const RiskInput& source) {
-    switch (source.ConcChoice) {
-    case 0:
-        return &source.AverageConc;
-    case 1:
-        return &source.MaximumConc;
-    case 2:
-        return &source.SpecifiedConc;
-    default:
-        return nullptr;
-    }
-}
 
 template <typename Conversion>
 EvaluationNumber convertedBy(Conversion&& conversion) {
@@ -31,6 +19,26 @@ EvaluationNumber convertedBy(Conversion&& conversion) {
         return {conversion(), 0};
     } catch (const RunTimeError& failure) {
         return {0.0, failure.code()};
+    }
+}
+
+template <typename Table>
+bool within(const Table& table, std::size_t dimension, std::int64_t index) {
+    return index >= table.lower(dimension) && index <= table.upper(dimension);
+}
+
+// The evaluation numbers are 16-bit and start at 1.
+template <typename Column, typename Read>
+void fillColumn(Column& column, std::int64_t lower, std::int64_t upper, Read&& read) {
+    column.first = std::max<std::int64_t>(lower, 1);
+    const std::int64_t last =
+        std::min<std::int64_t>(upper, std::numeric_limits<std::int16_t>::max());
+    if (last < column.first) {
+        return;
+    }
+    column.numbers.reserve(static_cast<std::size_t>(last - column.first + 1));
+    for (std::int64_t evaluation = column.first; evaluation <= last; ++evaluation) {
+        column.numbers.push_back(EvaluationNumber::ofGenerated(read(evaluation)));
     }
 }
 
@@ -63,6 +71,48 @@ EvaluationPlan::EvaluationPlan(const AppState& state, const RiskInput& source)
             parameters_.push_back(textOrVariant(text));
         }
     }
+    attachColumn(concentration_);
+    for (Field& parameter : parameters_) {
+        attachColumn(parameter);
+    }
+}
+
+// Fields that name the same variant share one column.
+void EvaluationPlan::attachColumn(Field& field) {
+    if (field.source == Source::Text || field.variantFailure != 0) {
+        return;
+    }
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (columns_[c].source == field.source && columns_[c].variant == field.variant) {
+            field.column = static_cast<int>(c);
+            return;
+        }
+    }
+    RoundedColumn column = roundedColumn(field);
+    if (!column.numbers.empty()) {
+        field.column = static_cast<int>(columns_.size());
+        columns_.push_back(std::move(column));
+    }
+}
+
+// Every evaluation number that reads inside the field's table; an evaluation outside it is
+// left to generated(), which raises what the table raises.
+EvaluationPlan::RoundedColumn EvaluationPlan::roundedColumn(const Field& field) const {
+    RoundedColumn column{field.source, field.variant, 0, {}};
+    if (field.source == Source::FileValue) {
+        const BoundedArray<double, 1>& values = state_.modelData.McIterationValues;
+        if (values.isAllocated()) {
+            fillColumn(column, values.lower(), values.upper(),
+                       [&values](std::int64_t i) { return values.at(i); });
+        }
+        return column;
+    }
+    const BoundedArray<double, 3>& values = state_.SavedSimulatedValues;
+    if (values.isAllocated() && within(values, 1, field.variant) && within(values, 3, 1)) {
+        fillColumn(column, values.lower(2), values.upper(2),
+                   [&values, &field](std::int64_t i) { return values.at(field.variant, i, 1); });
+    }
+    return column;
 }
 
 EvaluationPlan::Field EvaluationPlan::textOrVariant(std::string_view text) {
@@ -101,9 +151,19 @@ void EvaluationPlan::resolve(std::int16_t evaluation, ResolvedEvaluation& work) 
 
 void EvaluationPlan::resolveInto(const Field& field, std::int16_t evaluation,
                                  EvaluationNumber& target) const {
-    target = field.source == Source::Text
-                 ? field.text
-                 : EvaluationNumber::ofGenerated(generated(field, evaluation));
+    if (field.source == Source::Text) {
+        target = field.text;
+        return;
+    }
+    if (field.column >= 0) {
+        const RoundedColumn& column = columns_[static_cast<std::size_t>(field.column)];
+        const std::int64_t offset = evaluation - column.first;
+        if (offset >= 0 && offset < static_cast<std::int64_t>(column.numbers.size())) {
+            target = column.numbers[static_cast<std::size_t>(offset)];
+            return;
+        }
+    }
+    target = EvaluationNumber::ofGenerated(generated(field, evaluation));
 }
 
 double EvaluationPlan::generated(const Field& field, std::int16_t evaluation) const {

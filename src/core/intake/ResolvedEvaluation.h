@@ -46,8 +46,10 @@ struct ResolvedEvaluation {
 
 class EvaluationPlan {
 public:
-    // Reads the selected concentration and the current pathway's texts of `source`. The state
-    // must outlive the plan: its generated values are read at each resolution.
+    // Reads the selected concentration and the current pathway's texts of `source`, and rounds
+    // every generated value a reference can reach to its general text once, here, rather than
+    // once per evaluation. The state must outlive the plan and its generated values must not
+    // change while the plan is in use (the calculation locks the input while it runs).
     EvaluationPlan(const AppState& state, const RiskInput& source);
 
     // Fills `work` as ResolveEvaluationInput fills its working copy: the concentration, then the
@@ -64,6 +66,16 @@ private:
         EvaluationNumber text;    // Source::Text
         std::int16_t variant = 0; // Source::Variant
         int variantFailure = 0;   // raised instead when the variant number is unreadable
+        int column = -1;          // the field's rounded values in columns_, if its table has any
+    };
+
+    // The generated values of one variant (or of the data file) as numbers, for the evaluations
+    // first..first + size - 1 that lie inside their table.
+    struct RoundedColumn {
+        Source source = Source::Variant;
+        std::int16_t variant = 0;
+        std::int64_t first = 0;
+        std::vector<EvaluationNumber> numbers;
     };
 
     const AppState& state_;
@@ -73,8 +85,11 @@ private:
     bool pathwayKnown_ = false;
     std::size_t pathwaySize_ = 0;
     std::vector<Field> parameters_;
+    std::vector<RoundedColumn> columns_;
 
     static Field textOrVariant(std::string_view text);
+    void attachColumn(Field& field);
+    RoundedColumn roundedColumn(const Field& field) const;
     double generated(const Field& field, std::int16_t evaluation) const;
     void resolveInto(const Field& field, std::int16_t evaluation, EvaluationNumber& target) const;
 };

@@ -52,6 +52,19 @@ void ResetRiskInput(RiskInput& input) {
     }
 }
 
+const std::string* selectedConcentration(const RiskInput& input) {
+    switch (input.ConcChoice) {
+    case 0:
+        return &input.AverageConc;
+    case 1:
+        return &input.MaximumConc;
+    case 2:
+        return &input.SpecifiedConc;
+    default:
+        return nullptr;
+    }
+}
+
 PathwayParameters& parameterSet(RiskInput& input, int code) {
     return input.*setMemberOf(code);
 }

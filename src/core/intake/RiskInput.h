@@ -54,6 +54,10 @@ void ResetRiskInput(RiskInput& input);
 // specified one (any other choice).
 std::string SelectedConcentration(const RiskInput& input);
 
+// The concentration text that ConcChoice selects (0 average, 1 maximum, 2 specified); nullptr
+// for any other choice, which selects none.
+const std::string* selectedConcentration(const RiskInput& input);
+
 // The parameter set of a pathway; raises 9 for a code outside 0..8.
 PathwayParameters& parameterSet(RiskInput& input, int code);
 const PathwayParameters& parameterSet(const RiskInput& input, int code);

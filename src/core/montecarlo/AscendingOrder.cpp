@@ -10,8 +10,11 @@ namespace torval {
 namespace {
 
 constexpr int DigitBits = 8; // four passes of 256 counters, which stay in the cache
+constexpr int DigitCount = 32 / DigitBits;
 constexpr std::uint32_t DigitMask = (1U << DigitBits) - 1;
 constexpr std::uint32_t SignBit = 0x80000000U;
+
+using Histogram = std::array<std::size_t, DigitMask + 1>;
 
 // Unsigned keys in the order of the values: a positive float's bits already order by
 // magnitude, so setting the sign bit puts them above every negative, whose bits order in
@@ -25,13 +28,13 @@ float valueOf(std::uint32_t key) {
     return std::bit_cast<float>((key & SignBit) != 0 ? key & ~SignBit : ~key);
 }
 
-// One stable counting pass on the digit at `shift`.
+std::uint32_t digitOf(std::uint32_t key, int digit) {
+    return (key >> (digit * DigitBits)) & DigitMask;
+}
+
+// One stable counting pass on one digit, its histogram counted beforehand.
 void sortByDigit(const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to,
-                 int shift) {
-    std::array<std::size_t, DigitMask + 1> start{};
-    for (const std::uint32_t key : from) {
-        ++start[(key >> shift) & DigitMask];
-    }
+                 Histogram& start, int digit) {
     std::size_t position = 0;
     for (std::size_t& slot : start) {
         const std::size_t count = slot;
@@ -39,20 +42,32 @@ void sortByDigit(const std::vector<std::uint32_t>& from, std::vector<std::uint32
         position += count;
     }
     for (const std::uint32_t key : from) {
-        to[start[(key >> shift) & DigitMask]++] = key;
+        to[start[digitOf(key, digit)]++] = key;
     }
 }
 
 } // namespace
 
 void sortAscending(std::vector<float>& values) {
+    // The keys and the histograms of all four digits in one pass over the values.
     std::vector<std::uint32_t> keys(values.size());
-    std::vector<std::uint32_t> scratch(values.size());
+    std::array<Histogram, DigitCount> histograms{};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        keys[i] = keyOf(values[i]);
+        const std::uint32_t key = keyOf(values[i]);
+        keys[i] = key;
+        for (int digit = 0; digit < DigitCount; ++digit) {
+            ++histograms[static_cast<std::size_t>(digit)][digitOf(key, digit)];
+        }
     }
-    for (int shift = 0; shift < 32; shift += DigitBits) {
-        sortByDigit(keys, scratch, shift);
+    // A digit that every key shares leaves the order as it is: a series drawn between bounds
+    // often shares its sign and most of its exponent, so its top digit needs no pass.
+    std::vector<std::uint32_t> scratch(values.size());
+    for (int digit = 0; digit < DigitCount; ++digit) {
+        Histogram& histogram = histograms[static_cast<std::size_t>(digit)];
+        if (!keys.empty() && histogram[digitOf(keys.front(), digit)] == keys.size()) {
+            continue;
+        }
+        sortByDigit(keys, scratch, histogram, digit);
         keys.swap(scratch);
     }
     for (std::size_t i = 0; i < values.size(); ++i) {

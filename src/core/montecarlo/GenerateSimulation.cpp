@@ -79,10 +79,20 @@ void storeStatistics(AppState& state, int row, const std::string& name,
     result.Selected = true;
 }
 
+// Element k of the series goes to SimulatedValues(row, k + 1, chemical). The first and the last
+// element are bounds-checked; the ones between lie on the same stride and are written directly.
 void storeValues(AppState& state, int row, std::span<const float> series) {
+    if (series.empty()) {
+        return;
+    }
+    BoundedArray<double, 3>& table = state.SimulatedValues;
+    const std::int16_t chemical = state.MCCurrentChemical;
+    double* const first = &table.at(row, 1, chemical);
+    double* const last = &table.at(row, static_cast<std::int64_t>(series.size()), chemical);
+    const std::ptrdiff_t stride =
+        series.size() > 1 ? (last - first) / static_cast<std::ptrdiff_t>(series.size() - 1) : 0;
     for (std::size_t k = 0; k < series.size(); ++k) {
-        state.SimulatedValues.at(row, static_cast<std::int64_t>(k) + 1, state.MCCurrentChemical) =
-            series[k];
+        first[static_cast<std::ptrdiff_t>(k) * stride] = series[k];
     }
 }
 

@@ -33,7 +33,7 @@ struct Accumulated {
 // The geometric mean is built as a product of n-th roots rather than the n-th root of a
 // product, which would leave the float range for long series. The root of a negative value
 // has no number: the invalid-operation failure.
-Accumulated accumulate(std::span<const float> series, float oneOverN) {
+Accumulated checkedAccumulate(std::span<const float> series, float oneOverN) {
     Accumulated result;
     for (const float value : series) {
         result.sum = checkedSingle(result.sum + value);
@@ -42,13 +42,41 @@ Accumulated accumulate(std::span<const float> series, float oneOverN) {
     return result;
 }
 
-float sumOfSquaredDeviations(const std::vector<float>& sorted, float mean) {
+float checkedSumOfSquaredDeviations(const std::vector<float>& sorted, float mean) {
     float sum = 0;
     for (const float value : sorted) {
         const float deviation = checkedSingle(value - mean);
         sum = checkedSingle(sum + checkedSingle(std::pow(deviation, 2.0F)));
     }
     return sum;
+}
+
+// The loops below take the same steps as the checked ones without checking each of them. An
+// infinity or a NaN, once reached, stays one through every further addition or multiplication
+// (infinity times 0 and infinity minus infinity are NaN), so finite results prove that no step
+// failed; otherwise the checked loop runs again to raise the failure of the first step that did.
+Accumulated accumulate(std::span<const float> series, float oneOverN) {
+    Accumulated result;
+    for (const float value : series) {
+        result.sum = result.sum + value;
+        result.product = result.product * std::pow(value, oneOverN);
+    }
+    if (std::isfinite(result.sum) && std::isfinite(result.product)) {
+        return result;
+    }
+    return checkedAccumulate(series, oneOverN);
+}
+
+float sumOfSquaredDeviations(const std::vector<float>& sorted, float mean) {
+    float sum = 0;
+    for (const float value : sorted) {
+        const float deviation = value - mean;
+        sum = sum + std::pow(deviation, 2.0F);
+    }
+    if (std::isfinite(sum)) {
+        return sum;
+    }
+    return checkedSumOfSquaredDeviations(sorted, mean);
 }
 
 } // namespace
@@ -58,6 +86,8 @@ SeriesStatistics computeStatistics(std::span<const float> series) {
     const float oneOverN = checkedSingleDivide(1.0F, n);
     const Accumulated accumulated = accumulate(series, oneOverN);
 
+    // The whole series is put in order, not only the median selected: the variance adds the
+    // squared deviations in ascending order, and float sums in another order round differently.
     std::vector<float> sorted(series.begin(), series.end());
     sortAscending(sorted);
 

@@ -1,8 +1,11 @@
 #include "shell/NumberText.h"
 
+#include "shell/NumberTextAppend.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -129,6 +132,73 @@ std::string withoutTrailingZeros(std::string digits, std::size_t keepDecimals) {
     return digits;
 }
 
+// The 15 significant digits of a positive finite number, rounded once from its exact value,
+// without trailing zeros, and its decimal exponent (which includes any carry of the rounding).
+struct ScientificDigits {
+    std::array<char, 16> digits{};
+    std::size_t count = 0;
+    int exponent = 0;
+};
+
+ScientificDigits scientificDigits(double magnitude) {
+    std::array<char, 32> text{}; // d.ddddddddddddddde-XXX at most
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::scientific, 14);
+    const char* const e = std::find(text.data(), written.ptr, 'e');
+    ScientificDigits scientific;
+    for (const char* c = text.data(); c != e; ++c) {
+        if (*c != '.') {
+            scientific.digits[scientific.count++] = *c;
+        }
+    }
+    while (scientific.count > 1 && scientific.digits[scientific.count - 1] == '0') {
+        --scientific.count;
+    }
+    const char* exponent = e + 1;
+    const bool negative = *exponent == '-';
+    std::from_chars(exponent + 1, written.ptr, scientific.exponent); // after the sign
+    scientific.exponent = negative ? -scientific.exponent : scientific.exponent;
+    return scientific;
+}
+
+// Plain decimal for exponents -5..14, otherwise mantissa, "E", sign, at least two digits.
+void appendComposed(std::string& out, const ScientificDigits& scientific) {
+    const std::string_view digits(scientific.digits.data(), scientific.count);
+    const int exponent = scientific.exponent;
+    if (exponent >= -5 && exponent <= 14) {
+        if (exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+            return;
+        }
+        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= wholeDigits) {
+            out += digits;
+            out.append(wholeDigits - digits.size(), '0');
+        } else {
+            out += digits.substr(0, wholeDigits);
+            out += '.';
+            out += digits.substr(wholeDigits);
+        }
+        return;
+    }
+    out += digits.front();
+    if (digits.size() > 1) {
+        out += '.';
+        out += digits.substr(1);
+    }
+    out += exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) {
+        out += '0';
+    }
+    std::array<char, 4> exponentDigits{};
+    const auto end = std::to_chars(exponentDigits.data(),
+                                   exponentDigits.data() + exponentDigits.size(), magnitude);
+    out.append(exponentDigits.data(), end.ptr);
+}
+
 std::string printfDouble(const char* format, int precision, double value) {
     char buffer[512];
     const int length = std::snprintf(buffer, sizeof buffer, format, precision, value);
@@ -207,49 +277,40 @@ std::int16_t toInt16(std::string_view text) {
     return toInt16(toDouble(text));
 }
 
-std::string generalText(double value) {
+void appendGeneralText(std::string& out, double value) {
     if (value == 0.0) {
-        return "0";
+        out += '0';
+        return;
     }
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        out += std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        return;
     }
-    // 15 significant digits, rounded once; the exponent printed already includes any carry.
-    const std::string scientific = printfDouble("%.*e", 14, std::fabs(value));
-    const auto ePos = scientific.find('e');
-    const int exponent = std::stoi(scientific.substr(ePos + 1));
-    std::string digits = scientific.substr(0, 1) + scientific.substr(2, ePos - 2);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
+    const ScientificDigits scientific = scientificDigits(std::fabs(value));
+    if (value < 0) {
+        out += '-';
     }
+    appendComposed(out, scientific);
+}
 
-    std::string text = value < 0 ? "-" : "";
-    if (exponent >= -5 && exponent <= 14) {
-        if (exponent < 0) {
-            text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        } else {
-            const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= intDigits) {
-                text += digits + std::string(intDigits - digits.size(), '0');
-            } else {
-                text += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
-            }
-        }
-        return text;
+void appendPrintText(std::string& out, double value) {
+    if (!(value < 0)) {
+        out += ' ';
     }
-    text += digits.substr(0, 1);
-    if (digits.size() > 1) {
-        text += "." + digits.substr(1);
-    }
-    const std::string expDigits = std::to_string(std::abs(exponent));
-    text += exponent < 0 ? "E-" : "E+";
-    text += (expDigits.size() < 2 ? "0" : "") + expDigits;
+    appendGeneralText(out, value);
+    out += ' ';
+}
+
+std::string generalText(double value) {
+    std::string text;
+    appendGeneralText(text, value);
     return text;
 }
 
 std::string printText(double value) {
-    const std::string text = generalText(value);
-    return (text.front() == '-' ? "" : " ") + text + " ";
+    std::string text;
+    appendPrintText(text, value);
+    return text;
 }
 
 std::string FormatNumber(std::string_view value) {

@@ -1,17 +1,14 @@
 #include "analysisfile/RiskModelDataSection.h"
 
 #include "datafiles/DataLayout.h"
-#include "datafiles/GridNumberText.h"
 #include "shell/NumberText.h"
 #include "shell/Text.h"
 #include "support/CodeOf.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -343,23 +340,6 @@ TEST(RiskModelDataSection, EveryCutSectionFailsWithItsCode) {
         const int code = codeOf([&] { readBack(text.substr(0, length)); });
         EXPECT_TRUE(code == ErrorCode::InputPastEndOfFile || code == ErrorCode::TypeMismatch)
             << code;
-    }
-}
-
-// Grid cells are written by a faster route than generalText; it must give the same text.
-TEST(RiskModelDataSection, GridNumbersAreWrittenInTheGeneralTextForm) {
-    std::mt19937_64 random(7);
-    for (int n = 0; n < 20000; ++n) {
-        const std::uint64_t bits = random();
-        const double value = n % 2 == 0 ? std::bit_cast<double>(bits)
-                                        : static_cast<double>(bits % 1000000) *
-                                              std::pow(10.0, static_cast<double>(n % 40) - 25);
-        std::string general;
-        std::string print;
-        appendGeneralText(general, value);
-        appendPrintText(print, value);
-        ASSERT_EQ(general, generalText(value)) << bits;
-        ASSERT_EQ(print, printText(value)) << bits;
     }
 }
 

@@ -193,6 +193,22 @@ TEST(EvaluationPlan, GivesWhatTheTextWorkingCopyGives) {
              in.IntakeType = 9;
          },
          1},
+        {"many generated floats, rounded once per calculation",
+         [](AppState& state, RiskInput& in) {
+             state.SavedSimulatedValues.redim({1, 3}, {0, 3000}, {1, 1});
+             std::mt19937 generator(11);
+             std::lognormal_distribution<float> values(1.0F, 3.0F);
+             for (int variant = 1; variant <= 3; ++variant) {
+                 for (int iteration = 1; iteration <= 3000; ++iteration) {
+                     state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
+                 }
+             }
+             in.ConcChoice = 0;
+             in.AverageConc = ref(2);
+             in.IntakeType = 1;
+             in.Swimming = {ref(1), "1", ref(2), ref(3), "70", "25550"};
+         },
+         3002},
         {"a set shorter than its pathway",
          [](AppState&, RiskInput& in) {
              in.ConcChoice = 2;

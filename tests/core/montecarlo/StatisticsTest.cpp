@@ -4,7 +4,10 @@
 #include "shell/RunTimeError.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
@@ -86,6 +89,87 @@ TEST(Statistics, SortsAscendingAsAComparisonSortDoes) {
     std::sort(expected.begin(), expected.end());
     sortAscending(values);
     EXPECT_EQ(values, expected);
+}
+
+// The statistics as the plain steps take them: a comparison sort of the whole series, and every
+// float step checked as it is taken.
+float checked(float value) {
+    if (std::isinf(value)) {
+        throw RunTimeError(ErrorCode::Overflow);
+    }
+    if (std::isnan(value)) {
+        throw RunTimeError(ErrorCode::IllegalFunctionCall);
+    }
+    return value;
+}
+
+float checkedDivide(float dividend, float divisor) {
+    if (divisor == 0) {
+        throw RunTimeError(ErrorCode::DivisionByZero);
+    }
+    return checked(dividend / divisor);
+}
+
+SeriesStatistics plainStatistics(std::vector<float> a) {
+    const auto n = static_cast<float>(a.size());
+    const float oneOverN = checkedDivide(1.0F, n);
+    float sum = 0;
+    float product = 1;
+    for (const float v : a) {
+        sum = checked(sum + v);
+        product = checked(product * checked(std::pow(v, oneOverN)));
+    }
+    std::sort(a.begin(), a.end());
+    SeriesStatistics s;
+    s.minimum = a.front();
+    s.maximum = a.back();
+    s.median = a.size() < 2 ? 0.0F : a[a.size() / 2 - 1];
+    s.arithmeticMean = checkedDivide(sum, n);
+    s.geometricMean = product;
+    float squares = 0;
+    for (const float v : a) {
+        squares = checked(squares + checked(std::pow(checked(v - s.arithmeticMean), 2.0F)));
+    }
+    s.variance = checkedDivide(squares, n - 1.0F);
+    s.standardDeviation = checked(std::pow(s.variance, 0.5F));
+    return s;
+}
+
+// Every figure as bits, or the failure code alone.
+std::vector<std::uint32_t> outcomeOf(const std::function<SeriesStatistics()>& statistics) {
+    try {
+        const SeriesStatistics s = statistics();
+        return {std::bit_cast<std::uint32_t>(s.minimum),
+                std::bit_cast<std::uint32_t>(s.maximum),
+                std::bit_cast<std::uint32_t>(s.median),
+                std::bit_cast<std::uint32_t>(s.arithmeticMean),
+                std::bit_cast<std::uint32_t>(s.geometricMean),
+                std::bit_cast<std::uint32_t>(s.variance),
+                std::bit_cast<std::uint32_t>(s.standardDeviation)};
+    } catch (const RunTimeError& failure) {
+        return {static_cast<std::uint32_t>(failure.code())};
+    }
+}
+
+TEST(Statistics, GivesThePlainStepsResultsToTheLastBit) {
+    std::mt19937 engine(2024);
+    std::lognormal_distribution<float> lognormal(2.0F, 1.5F);
+    std::uniform_real_distribution<float> narrow(40.0F, 100.0F);
+    std::uniform_int_distribution<int> length(1, 3000);
+    for (int series = 0; series < 400; ++series) {
+        std::vector<float> values(static_cast<std::size_t>(length(engine)));
+        for (float& v : values) {
+            v = series % 2 == 0 ? narrow(engine) : lognormal(engine);
+        }
+        // Now and then a value that makes a step fail or the geometric mean vanish.
+        const float specials[] = {-1.0F, 3e38F, 0.0F, 1e-30F};
+        if (series % 5 == 0) {
+            values[values.size() / 3] = specials[(series / 5) % 4];
+        }
+        SCOPED_TRACE(series);
+        ASSERT_EQ(outcomeOf([&] { return computeStatistics(values); }),
+                  outcomeOf([&] { return plainStatistics(values); }));
+    }
 }
 
 TEST(Statistics, FormatsAStatisticFromItsSevenDigits) {

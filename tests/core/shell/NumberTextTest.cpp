@@ -3,9 +3,13 @@
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -124,6 +128,24 @@ TEST(NumberText, GeneralTextKeepsFifteenSignificantDigits) {
             // Parsing the text back and printing it again changes nothing.
             EXPECT_EQ(generalText(toDouble(c.text)), c.text);
         }
+    }
+}
+
+// The digits are printf's rounding of the exact value to 15 significant digits: both texts
+// name the same decimal, so they read back as the same double.
+TEST(NumberText, GeneralTextRoundsAsPrintfDoes) {
+    std::mt19937_64 random(7);
+    for (int n = 0; n < 200000; ++n) {
+        const std::uint64_t bits = random();
+        const double value = n % 2 == 0
+                                 ? std::bit_cast<double>(bits)
+                                 : std::bit_cast<float>(static_cast<std::uint32_t>(bits >> 32));
+        if (!(std::fabs(value) < 1e308)) {
+            continue; // the text of the largest doubles rounds beyond a double
+        }
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%.14e", value);
+        ASSERT_EQ(toDouble(generalText(value)), toDouble(expected)) << expected;
     }
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+// What the Monte Carlo benchmarks share: a prompter and an event pump that have nothing to do,
+// the reference text an analysis entry holds for a variant, and the check that a calculation ran
+// to its end.
+#include "AppState.h"
+#include "shell/EventPump.h"
+#include "shell/Prompter.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace montecarlobench {
+
+inline constexpr std::int32_t Evaluations = 32767; // the most a run can hold
+
+// A run that shows any message went wrong; the benchmark must not measure that.
+class SilentPrompter : public torval::Prompter {
+public:
+    torval::MessageAnswer show(const torval::Message& message) override {
+        throw std::logic_error("unexpected message: " + message.title + ": " + message.text);
+    }
+    void setBusy(bool) override {}
+};
+
+class IdlePump : public torval::EventPump {
+public:
+    void pump() override {}
+};
+
+inline std::string reference(const char* mean, int variant) {
+    return std::string(500, ' ') + "Monte Carlo|" + mean + ":" + std::to_string(variant);
+}
+
+inline void expectFullCalculation(benchmark::State& run, const torval::AppState& state) {
+    if (state.ResultCount != Evaluations + 1 || state.ResultsOutdated) {
+        run.SkipWithError("the calculation did not run to its end");
+    }
+    run.SetItemsProcessed(run.iterations() * Evaluations);
+}
+
+} // namespace montecarlobench
