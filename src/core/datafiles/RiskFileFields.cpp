@@ -21,7 +21,12 @@ std::string_view withoutTrailingBlanks(std::string_view text) noexcept {
 }
 
 bool isBlankLine(std::string_view line) noexcept {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+    for (const char c : line) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -60,12 +65,16 @@ std::int32_t count32Of(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string nextNonBlankLine(FreeFormatReader& in) {
-    std::string line = in.line();
+std::string_view nextNonBlankLineView(FreeFormatReader& in) {
+    std::string_view line = in.lineView();
     while (isBlankLine(line)) {
-        line = in.line();
+        line = in.lineView();
     }
     return line;
+}
+
+std::string nextNonBlankLine(FreeFormatReader& in) {
+    return std::string(nextNonBlankLineView(in));
 }
 
 void expectRiskMarker(FreeFormatReader& in, std::string_view marker) {
