@@ -3,12 +3,15 @@
 // the same numbers with std::from_chars from a text already in memory. The ratio of the two
 // times is the reader's overhead over the bare parsing; the bytes per second are the file's.
 #include "GroundwaterSampleFiles.h"
+#include "datafiles/FreeFormatReader.h"
 #include "datafiles/ModelDataSetOps.h"
+#include "datafiles/SurfaceWaterFileReader.h"
 #include "intake/DataFileLoading.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <charconv>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -126,5 +129,39 @@ void BM_FromCharsOnly(benchmark::State& run) {
     run.counters["numbers"] = static_cast<double>(numbers);
 }
 BENCHMARK(BM_FromCharsOnly)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", fastest);
+
+// A hostile surface-water file: a lake box model that claims 32,767 inflow pairs and writes
+// their 65,534 fields on one line, followed by 1 MB more on that line. Reading must stay linear
+// in the file's size: each field may look only at its own bytes.
+std::string longLineSurfaceFile() {
+    std::string text = "TEST SURFACE FILE\r\n[Begin Surface Model Data File]\r\n"
+                       "Far-Field Mixing\r\nSmall Lakes (Box Model)\r\n"
+                       "0.001, Inflow Concentration (kg/m3)\r\nNumber of Inflows, 32767\r\n"
+                       "1, 2\r\n7\r\n0:100:100\r\n0.00077\r\n";
+    for (int field = 0; field < 65'534; ++field) {
+        text += "p,";
+    }
+    text.append(std::size_t{1} << 20, 'x');
+    text += "\r\nOutflow 3.7 m3/s\r\nEvaporation 0 m3/s\r\nSeepage 0 m3/s\r\n";
+    return text;
+}
+
+void BM_LongLineSurfaceFile(benchmark::State& run) {
+    const std::string text = longLineSurfaceFile();
+    bool loaded = false;
+    for (auto _ : run) {
+        torval::FreeFormatReader reader(text);
+        torval::ModelDataSet data;
+        try { // loaded or refused, either way at once
+            loaded = torval::ReadSurfaceWaterData(reader, data);
+        } catch (const std::exception&) {
+            loaded = false;
+        }
+        benchmark::DoNotOptimize(data.ModelResult);
+    }
+    run.SetBytesProcessed(run.iterations() * static_cast<std::int64_t>(text.size()));
+    run.counters["loaded"] = loaded ? 1.0 : 0.0;
+}
+BENCHMARK(BM_LongLineSurfaceFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -22,7 +22,12 @@ std::string_view withoutTrailingBlanks(std::string_view text) noexcept {
 }
 
 bool isBlankLine(std::string_view line) noexcept {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+    for (const char c : line) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -61,13 +66,17 @@ std::int32_t count32Of(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::string_view nextNonBlankLineView(FreeFormatReader& in) {
+    std::string_view line = in.lineView();
+    while (isBlankLine(line)) {
+        line = in.lineView();
+    }
+    return line;
+}
+
 // The file's bytes as the program's UTF-8 (shell/TextEncoding.h).
 std::string nextNonBlankLine(FreeFormatReader& in) {
-    std::string line = in.line();
-    while (isBlankLine(line)) {
-        line = in.line();
-    }
-    return fromFileText(line);
+    return fromFileText(nextNonBlankLineView(in));
 }
 
 void expectRiskMarker(FreeFormatReader& in, std::string_view marker) {

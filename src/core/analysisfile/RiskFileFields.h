@@ -30,8 +30,9 @@ bool booleanOf(std::string_view text);
 std::int16_t count16Of(std::string_view text);
 std::int32_t count32Of(std::string_view text);
 
-// The next line that is not blank.
+// The next line that is not blank; the view stays valid as long as the reader.
 std::string nextNonBlankLine(FreeFormatReader& in);
+std::string_view nextNonBlankLineView(FreeFormatReader& in);
 
 // Reads the next marker (blank lines before it skipped); 62 unless it is `marker`.
 void expectRiskMarker(FreeFormatReader& in, std::string_view marker);

@@ -140,6 +140,14 @@ void sizeGrid(const FreeFormatReader& in, std::span<const GridAxisSlot> axes,
     }
 }
 
+// The numbers of a line from `from` on into a run of the grid (the line holds exactly them).
+void copyRun(const std::vector<double>& numbers, std::size_t from,
+             const ConcentrationGrid::CellRun& run) {
+    for (std::size_t k = 0; k < run.length; ++k) {
+        run[k] = numbers[from + k];
+    }
+}
+
 void readOneDimensional(FreeFormatReader& in, const GridAxisSlot& p, ConcentrationGrid& grid) {
     std::vector<double> numbers;
     for (Index i = 1; i <= p.count; ++i) {
@@ -166,9 +174,7 @@ void readTwoDimensional(FreeFormatReader& in, const GridAxisSlot& p, const GridA
     for (Index i = 1; i <= p.count; ++i) {
         readNumberLine(in, 1 + pointsOf(q), numbers);
         p.values->at(i) = numbers[0];
-        for (Index j = 1; j <= q.count; ++j) {
-            grid.at(i, j) = numbers[static_cast<std::size_t>(j)];
-        }
+        copyRun(numbers, 1, grid.runAlong(2, pointsOf(q), i, 1));
     }
 }
 
@@ -186,9 +192,7 @@ void readThreeDimensional(FreeFormatReader& in, std::span<const GridAxisSlot> ax
             readNumberLine(in, 2 + pointsOf(r), numbers);
             p.values->at(i) = numbers[0];
             q.values->at(j) = numbers[1];
-            for (Index k = 1; k <= r.count; ++k) {
-                grid.at(i, j, k) = numbers[static_cast<std::size_t>(k + 1)];
-            }
+            copyRun(numbers, 2, grid.runAlong(3, pointsOf(r), i, j, 1));
         }
     }
 }
@@ -209,9 +213,7 @@ void readFourDimensional(FreeFormatReader& in, std::span<const GridAxisSlot> axe
                 readNumberLine(in, 2 + pointsOf(z), numbers);
                 x.values->at(i) = numbers[0];
                 y.values->at(j) = numbers[1];
-                for (Index k = 1; k <= z.count; ++k) {
-                    grid.at(i, j, k, t) = numbers[static_cast<std::size_t>(k + 1)];
-                }
+                copyRun(numbers, 2, grid.runAlong(3, pointsOf(z), i, j, 1, t));
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "analysisfile/RiskSectionReading.h"
 
+#include "datafiles/PlainNumber.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
@@ -24,6 +25,17 @@ bool startsNumber(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
+// The characters a number ending at `end` took from `text`: it must be followed by a
+// separator, a sign or nothing.
+std::size_t checkedEnd(std::string_view text, const char* end) {
+    const std::size_t taken = static_cast<std::size_t>(end - text.data());
+    if (taken < text.size() && !isSeparator(text[taken]) && text[taken] != '-' &&
+        text[taken] != '+') {
+        throw RunTimeError(ErrorCode::TypeMismatch, std::string(text));
+    }
+    return taken;
+}
+
 // One number from the start of `text`; returns the characters it took.
 std::size_t takeNumber(std::string_view text, double& value) {
     std::size_t from = 0;
@@ -32,6 +44,9 @@ std::size_t takeNumber(std::string_view text, double& value) {
     }
     const char* first = text.data() + from;
     const char* last = text.data() + text.size();
+    if (const char* plainEnd = takePlainNumber(first, last, value); plainEnd != nullptr) {
+        return checkedEnd(text, plainEnd);
+    }
     const bool signedNumber = *first == '-' && first + 1 < last && startsNumber(first[1]);
     if (!signedNumber && !startsNumber(*first)) {
         throw RunTimeError(ErrorCode::TypeMismatch, std::string(text));
@@ -42,12 +57,7 @@ std::size_t takeNumber(std::string_view text, double& value) {
     } else if (result.ec != std::errc() || !std::isfinite(value)) {
         throw RunTimeError(ErrorCode::TypeMismatch, std::string(text));
     }
-    const std::size_t taken = static_cast<std::size_t>(result.ptr - text.data());
-    if (taken < text.size() && !isSeparator(text[taken]) && text[taken] != '-' &&
-        text[taken] != '+') {
-        throw RunTimeError(ErrorCode::TypeMismatch, std::string(text));
-    }
-    return taken;
+    return checkedEnd(text, result.ptr);
 }
 
 } // namespace
@@ -89,8 +99,7 @@ void numbersOfText(std::string_view text, std::vector<double>& values) {
 
 void readNumberLine(FreeFormatReader& in, std::size_t count, std::vector<double>& values,
                     std::string_view word) {
-    const std::string text = nextNonBlankLine(in);
-    std::string_view numbers = trimBlanksView(text);
+    std::string_view numbers = trimBlanksView(nextNonBlankLineView(in));
     if (!word.empty()) {
         if (!numbers.starts_with(word)) {
             outOfStep(word);

@@ -93,6 +93,26 @@ const double& ConcentrationGrid::cellAt(const std::array<Index, 4>& indexes) con
     return cells_.at(indexes[0], indexes[1], indexes[2], indexes[3]);
 }
 
+ConcentrationGrid::CellRun ConcentrationGrid::runFrom(std::array<Index, 4> indexes,
+                                                      std::size_t dimension, std::size_t length) {
+    if (dimension < 1 || dimension > rank_) {
+        detail::throwSubscriptOutOfRange();
+    }
+    if (length == 0) {
+        return {};
+    }
+    double* const first = &cellAt(indexes);
+    std::size_t stride = 1;
+    for (std::size_t d = 4; d > dimension; --d) {
+        stride *= static_cast<std::size_t>(cells_.upper(d) - cells_.lower(d) + 1);
+    }
+    const Index& along = indexes[dimension - 1];
+    if (length - 1 > static_cast<std::size_t>(cells_.upper(dimension) - along)) {
+        detail::throwSubscriptOutOfRange();
+    }
+    return {first, stride, length};
+}
+
 // Storage keeps the last index fastest, so each dimension's stride is the product of the
 // extents after it.
 ConcentrationGrid::CellOffsets ConcentrationGrid::offsetsOf(const CellSelection& selection) const {

@@ -58,6 +58,25 @@ public:
         return cellAt(padded<sizeof...(I)>({static_cast<Index>(indexes)...}));
     }
 
+    // The cells of one dimension with the other indexes fixed, for readers that fill a grid
+    // cell after cell: cell k of the run (0-based) is `first[k * stride]`.
+    struct CellRun {
+        double* first = nullptr;
+        std::size_t stride = 0;
+        std::size_t length = 0;
+
+        double& operator[](std::size_t k) const noexcept { return first[k * stride]; }
+    };
+
+    // The cells from `indexes` on along dimension 1..rank() for `length` indexes. The whole run
+    // is checked once (9 for a wrong count of indexes, a dimension beyond the rank or a cell
+    // outside the bounds); a length of 0 is an empty run.
+    template <std::integral... I>
+    requires(sizeof...(I) >= 1 && sizeof...(I) <= 4) CellRun
+        runAlong(std::size_t dimension, std::size_t length, I... indexes) {
+        return runFrom(padded<sizeof...(I)>({static_cast<Index>(indexes)...}), dimension, length);
+    }
+
     // Calls visit(cell) for every combination of the selected indexes, the first dimension
     // running slowest, so that sums come out in the same order as nested index loops, and
     // returns the visitor (as std::for_each does): a visitor that keeps its running values as
@@ -102,6 +121,7 @@ private:
     }
 
     void checkRank(std::size_t count) const;
+    CellRun runFrom(std::array<Index, 4> indexes, std::size_t dimension, std::size_t length);
     double& cellAt(const std::array<Index, 4>& indexes);
     const double& cellAt(const std::array<Index, 4>& indexes) const;
     CellOffsets offsetsOf(const CellSelection& selection) const;

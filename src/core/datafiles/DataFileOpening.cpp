@@ -3,12 +3,12 @@
 #include "datafiles/ModelDataSetOps.h"
 #include "shell/ErrorReport.h"
 #include "shell/Platform.h"
+#include "shell/RegularFile.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
 
 namespace torval {
@@ -88,16 +88,19 @@ constexpr std::array<ModelDirectory, 5> ModelDirectories{{
 constexpr int MultipleSpeciesFilterIndex = 3;
 
 // Only the first line decides whether a groundwater file is one of a later format that this
-// program cannot read; the rest of a large file is not read twice.
+// program cannot read; the rest of a large file is not read twice. The line ends at a CR or an
+// LF, as every line of the readers does.
 std::string firstLineOf(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw RunTimeError(ErrorCode::FileNotFound, path);
-    }
+    RegularFile file(path);
     std::string line;
-    std::getline(file, line);
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+    std::array<char, 4096> chunk{};
+    while (const std::size_t got = file.read(chunk.data(), chunk.size())) {
+        const std::string_view piece(chunk.data(), got);
+        const std::size_t end = piece.find_first_of("\r\n");
+        line.append(piece.substr(0, end));
+        if (end != std::string_view::npos) {
+            break;
+        }
     }
     return line;
 }

@@ -1,14 +1,11 @@
 #include "datafiles/FreeFormatReader.h"
 
+#include "datafiles/PlainNumber.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
-#include <charconv>
-#include <fstream>
-#include <iterator>
-#include <new>
-#include <sstream>
+#include <cstring>
 
 namespace torval {
 
@@ -22,72 +19,48 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Grids hold millions of plain numbers: those go straight through std::from_chars; anything
-// else (a sign "+", trailing letters, a number beyond a double) takes the general rule.
-double numberOfItem(std::string_view item) {
-    const std::size_t digitsFrom = !item.empty() && item.front() == '-' ? 1 : 0;
-    if (item.size() > digitsFrom &&
-        ((item[digitsFrom] >= '0' && item[digitsFrom] <= '9') || item[digitsFrom] == '.')) {
-        double value = 0.0;
-        const auto result = std::from_chars(item.data(), item.data() + item.size(), value);
-        if (result.ec == std::errc() && result.ptr == item.data() + item.size()) {
-            return value;
-        }
+bool endsNumericItem(char c) {
+    return isBlank(c) || c == ',' || isLineEnd(c);
+}
+
+FileBytes copyOf(std::string_view text) {
+    FileBytes bytes;
+    bytes.bytes = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+    if (!text.empty()) {
+        std::memcpy(bytes.bytes.get(), text.data(), text.size());
     }
-    return leadingNumber(item);
+    bytes.size = text.size();
+    return bytes;
 }
 
 } // namespace
 
-FreeFormatReader::FreeFormatReader(std::string contents) : contents_(std::move(contents)) {}
+FreeFormatReader::FreeFormatReader(std::string_view contents)
+    : FreeFormatReader(copyOf(contents)) {}
 
-namespace {
-
-// The file in one allocation and one read where its size is known; a stream whose size cannot
-// be told (a pipe) is read piece by piece.
-std::string wholeFile(std::ifstream& file, const std::string& path) {
-    std::string contents;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    if (size > 0 && file) {
-        contents.resize(static_cast<std::size_t>(size));
-        file.read(contents.data(), size);
-        contents.resize(static_cast<std::size_t>(file.gcount()));
-    } else {
-        file.clear();
-        contents.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    if (file.bad()) {
-        throw RunTimeError(ErrorCode::DiskNotReady, path);
-    }
-    return contents;
-}
-
-} // namespace
+FreeFormatReader::FreeFormatReader(FileBytes contents) noexcept
+    : storage_(std::move(contents)), contents_(storage_.view()) {}
 
 FreeFormatReader FreeFormatReader::fromFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw RunTimeError(ErrorCode::FileNotFound, path);
-    }
-    try {
-        return FreeFormatReader(wholeFile(file, path));
-    } catch (const std::bad_alloc&) {
-        throw RunTimeError(ErrorCode::OutOfMemory, path);
-    }
+    return FreeFormatReader(readWholeRegularFile(path));
 }
 
-void FreeFormatReader::requireMore() const {
-    if (atEnd()) {
-        throw RunTimeError(ErrorCode::InputPastEndOfFile);
-    }
+void FreeFormatReader::throwPastEnd() {
+    throw RunTimeError(ErrorCode::InputPastEndOfFile);
 }
 
-std::string_view FreeFormatReader::currentLineRest() const {
-    const std::string_view rest = std::string_view(contents_).substr(position_);
-    const auto end = rest.find_first_of("\r\n");
-    return end == std::string_view::npos ? rest : rest.substr(0, end);
+template <char... Stops>
+std::size_t FreeFormatReader::nextOf(std::size_t from) const noexcept {
+    const char* const data = contents_.data();
+    const std::size_t size = contents_.size();
+    while (from < size) {
+        const char c = data[from];
+        if (isLineEnd(c) || ((c == Stops) || ...)) {
+            return from;
+        }
+        ++from;
+    }
+    return size;
 }
 
 void FreeFormatReader::consumeLineEnd() {
@@ -95,12 +68,6 @@ void FreeFormatReader::consumeLineEnd() {
         ++position_;
     }
     if (position_ < contents_.size() && contents_[position_] == '\n') {
-        ++position_;
-    }
-}
-
-void FreeFormatReader::skipBlanks() {
-    while (position_ < contents_.size() && isBlank(contents_[position_])) {
         ++position_;
     }
 }
@@ -117,71 +84,87 @@ void FreeFormatReader::finishItem() {
     }
 }
 
-std::string FreeFormatReader::line() {
+std::string_view FreeFormatReader::lineView() {
     requireMore();
-    const std::string_view rest = currentLineRest();
-    position_ += rest.size();
+    const std::size_t end = nextOf<>(position_);
+    const std::string_view text = contents_.substr(position_, end - position_);
+    position_ = end;
     consumeLineEnd();
-    return std::string(rest);
+    return text;
+}
+
+std::string FreeFormatReader::line() {
+    return std::string(lineView());
 }
 
 void FreeFormatReader::skipLines(int count) {
     for (int i = 0; i < count; ++i) {
-        requireMore();
-        position_ += currentLineRest().size();
-        consumeLineEnd();
+        lineView();
     }
 }
 
 std::string FreeFormatReader::lineContaining(std::string_view marker) {
-    std::string text = line();
+    std::string_view text = lineView();
     while (!contains(text, marker)) {
-        text = line();
+        text = lineView();
     }
-    return text;
+    return std::string(text);
 }
 
 std::string FreeFormatReader::textField() {
     requireMore();
     skipBlanks();
-    const std::string_view rest = currentLineRest();
     std::string item;
-    if (!rest.empty() && rest.front() == '"') {
-        const auto closing = rest.find('"', 1);
-        item = std::string(rest.substr(1, closing == std::string_view::npos ? std::string_view::npos
-                                                                            : closing - 1));
-        const auto after =
-            rest.find(',', closing == std::string_view::npos ? rest.size() : closing);
-        position_ += after == std::string_view::npos ? rest.size() : after;
+    if (position_ < contents_.size() && contents_[position_] == '"') {
+        const std::size_t closing = nextOf<'"'>(position_ + 1);
+        item = std::string(contents_.substr(position_ + 1, closing - position_ - 1));
+        const bool closed = closing < contents_.size() && contents_[closing] == '"';
+        position_ = closed ? nextOf<','>(closing + 1) : closing;
     } else {
-        const auto comma = rest.find(',');
-        const std::string_view raw = rest.substr(0, comma);
+        const std::size_t stop = nextOf<','>(position_);
+        const std::string_view raw = contents_.substr(position_, stop - position_);
         item = std::string(raw.substr(0, raw.find_last_not_of(" \t") + 1));
-        position_ += raw.size();
+        position_ = stop;
     }
     finishItem();
     return item;
 }
 
-double FreeFormatReader::numberField() {
-    requireMore();
-    skipBlanks();
-    const std::size_t start = position_;
-    while (position_ < contents_.size() && !isBlank(contents_[position_]) &&
-           contents_[position_] != ',' && !isLineEnd(contents_[position_])) {
-        ++position_;
+double FreeFormatReader::numberFieldAfterBlanks() {
+    const char* const begin = contents_.data();
+    const char* const end = begin + contents_.size();
+    double value = 0.0;
+    const char* const stop = takePlainNumber(begin + position_, end, value);
+    if (stop != nullptr && (stop == end || endsNumericItem(*stop))) {
+        position_ = static_cast<std::size_t>(stop - begin);
+        finishItem();
+        return value;
     }
-    const std::string_view item = std::string_view(contents_).substr(start, position_ - start);
+    std::size_t itemEnd = position_;
+    while (itemEnd < contents_.size() && !endsNumericItem(contents_[itemEnd])) {
+        ++itemEnd;
+    }
+    const std::string_view item = contents_.substr(position_, itemEnd - position_);
+    position_ = itemEnd;
     finishItem();
-    return numberOfItem(item);
+    return leadingNumber(item);
 }
 
 std::string FreeFormatReader::valueOfLine() {
-    return ValueAfter(line(), ":");
+    return ValueAfter(lineView(), ":");
 }
 
 std::int16_t FreeFormatReader::countOfLine() {
     return toInt16(leadingNumber(valueOfLine()));
+}
+
+bool FreeFormatReader::onlyBlankLinesLeft() const noexcept {
+    for (std::size_t at = position_; at < contents_.size(); ++at) {
+        if (!isBlank(contents_[at]) && !isLineEnd(contents_[at])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void FreeFormatReader::requireRoomFor(std::int64_t valueCount) const {

@@ -2,7 +2,9 @@
 // The reading primitives of every line-oriented data file: whole lines, labelled values, counts
 // and comma-separated free-format fields, over a file read into memory at once. Every reader of
 // transport-model files and of saved analyses reads through this class, so that one set of
-// rules decides how a text becomes a number and where a field ends.
+// rules decides how a text becomes a number and where a field ends. Every read looks at each
+// byte a bounded number of times, so reading is linear in the file's size however long its
+// lines are.
 //
 // Rules (the exact behaviour; docs/file-formats.md repeats them with examples):
 //   - Lines end at CR LF, LF or a lone CR; a last line without an ending is a line too.
@@ -23,6 +25,9 @@
 //     (6 beyond the 16-bit range).
 //   - Reading anything at the end of the file is code 62 (input past end of file).
 
+#include "datafiles/PlainNumber.h"
+#include "shell/RegularFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,25 +37,46 @@ namespace torval {
 
 class FreeFormatReader {
 public:
-    explicit FreeFormatReader(std::string contents);
+    explicit FreeFormatReader(std::string_view contents);
+    explicit FreeFormatReader(FileBytes contents) noexcept;
 
-    // Reads the whole file; 53 when it does not exist or cannot be opened, 7 when it does not
-    // fit in memory.
+    // Reads the whole regular file (readWholeRegularFile: 53, 70, 75, 68, 71, or 7 when it does
+    // not fit in memory).
     static FreeFormatReader fromFile(const std::string& path);
 
     std::string line();
+    // As line(), without a copy: the view stays valid as long as the reader.
+    std::string_view lineView();
     void skipLines(int count);
     // Reads lines until one contains `marker` (case-sensitive); the first line read counts.
     // Returns that line.
     std::string lineContaining(std::string_view marker);
 
     std::string textField();
-    double numberField();
+    // Grids hold millions of plain numbers: one that takePlainNumber reads up to the comma that
+    // ends its item is taken in that single pass, here; anything else (a sign "+", trailing
+    // letters, a number beyond a double, another separator) goes on in numberFieldAfterBlanks.
+    double numberField() {
+        requireMore();
+        skipBlanks();
+        const char* const begin = contents_.data();
+        const char* const end = begin + contents_.size();
+        double value = 0.0;
+        const char* const stop = takePlainNumber(begin + position_, end, value);
+        if (stop != nullptr && stop != end && *stop == ',') {
+            position_ = static_cast<std::size_t>(stop + 1 - begin);
+            return value;
+        }
+        return numberFieldAfterBlanks();
+    }
 
     std::string valueOfLine();
     std::int16_t countOfLine();
 
     bool atEnd() const noexcept { return position_ >= contents_.size(); }
+    // True when nothing but blanks and line ends is left, as a file ends whose writer added
+    // empty lines at its end.
+    bool onlyBlankLinesLeft() const noexcept;
     std::size_t bytesLeft() const noexcept { return contents_.size() - position_; }
 
     // Before an array is sized from a count found in the file: every value takes at least two
@@ -59,13 +85,27 @@ public:
     void requireRoomFor(std::int64_t valueCount) const;
 
 private:
-    void requireMore() const;
-    std::string_view currentLineRest() const;
-    void skipBlanks();
+    void requireMore() const {
+        if (atEnd()) {
+            throwPastEnd();
+        }
+    }
+    [[noreturn]] static void throwPastEnd();
+    // Where the first of the stop characters, a CR or an LF, comes at or after `from`.
+    template <char... Stops>
+    std::size_t nextOf(std::size_t from) const noexcept;
+    void skipBlanks() noexcept {
+        while (position_ < contents_.size() &&
+               (contents_[position_] == ' ' || contents_[position_] == '\t')) {
+            ++position_;
+        }
+    }
+    double numberFieldAfterBlanks();
     void finishItem();
     void consumeLineEnd();
 
-    std::string contents_;
+    FileBytes storage_; // contents_ views it; its bytes do not move with the reader
+    std::string_view contents_;
     std::size_t position_ = 0;
 };
 

@@ -120,10 +120,6 @@ void readMonteCarloBlock(FreeFormatReader& reader, ModelDataSet& data, double fa
     }
 }
 
-double scaled(double value, double factor) {
-    return checkedMultiply(value, factor);
-}
-
 namespace {
 
 std::string& monteCarloCoordinateOf(ModelDataSet& data, Axis axis) {

@@ -14,6 +14,7 @@
 #include "datafiles/FreeFormatReader.h"
 #include "datafiles/ModelDataSet.h"
 #include "shell/BoundedArray.h"
+#include "shell/CheckedArithmetic.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -84,6 +85,8 @@ void readMonteCarloBlock(FreeFormatReader& reader, ModelDataSet& data, double fa
 
 // A file's concentrations are relative to the source concentration: value times factor,
 // checked (6 when the product is beyond a double).
-double scaled(double value, double factor);
+inline double scaled(double value, double factor) {
+    return checkedMultiply(value, factor);
+}
 
 } // namespace torval::groundwater

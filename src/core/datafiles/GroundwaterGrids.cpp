@@ -12,25 +12,36 @@ Bounds upTo(std::int16_t count) {
     return {0, count};
 }
 
+using Count = std::size_t;
+
+Count countOf(std::int16_t points) {
+    return points < 1 ? 0 : static_cast<Count>(points);
+}
+
+// The concentrations of one run of the grid, as many as it holds.
+void readRun(FreeFormatReader& reader, const ConcentrationGrid::CellRun& run, double factor) {
+    for (Count k = 0; k < run.length; ++k) {
+        run[k] = scaled(reader.numberField(), factor);
+    }
+}
+
 void readXTValues(FreeFormatReader& reader, ModelDataSet& data, ConcentrationGrid& grid,
                   double factor) {
+    const Count times = countOf(data.NumT);
     for (std::int16_t x = 1; x <= data.NumX; ++x) {
         data.XValues.at(x) = reader.numberField();
-        for (std::int16_t t = 1; t <= data.NumT; ++t) {
-            grid.at(x, t) = scaled(reader.numberField(), factor);
-        }
+        readRun(reader, grid.runAlong(2, times, x, 1), factor);
     }
 }
 
 void readXYTValues(FreeFormatReader& reader, ModelDataSet& data, ConcentrationGrid& grid,
                    double factor) {
+    const Count times = countOf(data.NumT);
     for (std::int16_t x = 1; x <= data.NumX; ++x) {
         for (std::int16_t y = 1; y <= data.NumY; ++y) {
             data.XValues.at(x) = reader.numberField();
             data.YValues.at(y) = reader.numberField();
-            for (std::int16_t t = 1; t <= data.NumT; ++t) {
-                grid.at(x, y, t) = scaled(reader.numberField(), factor);
-            }
+            readRun(reader, grid.runAlong(3, times, x, y, 1), factor);
         }
     }
 }
@@ -41,13 +52,12 @@ void readTimeBlock(FreeFormatReader& reader, ModelDataSet& data, std::int16_t t,
     data.TValues.at(t) = reader.numberField();
     reader.textField();
     readSeries(reader, data.ZValues, data.NumZ);
+    const Count depths = countOf(data.NumZ);
     for (std::int16_t x = 1; x <= data.NumX; ++x) {
         for (std::int16_t y = 1; y <= data.NumY; ++y) {
             data.XValues.at(x) = reader.numberField();
             data.YValues.at(y) = reader.numberField();
-            for (std::int16_t z = 1; z <= data.NumZ; ++z) {
-                grid.at(x, y, z, t) = scaled(reader.numberField(), factor);
-            }
+            readRun(reader, grid.runAlong(3, depths, x, y, 1, t), factor);
         }
     }
 }

@@ -132,7 +132,7 @@ bool readSubType(std::span<const SurfaceSubType> subTypes, FreeFormatReader& rea
 
 void readResultPartOrSingleValue(FreeFormatReader& reader, ModelDataSet& data,
                                  std::int16_t regularLayout) {
-    if (!contains(data.ModelResult, "Monte") && reader.atEnd()) {
+    if (!contains(data.ModelResult, "Monte") && reader.onlyBlankLinesLeft()) {
         data.DataType = SingleValueLayout;
         return;
     }

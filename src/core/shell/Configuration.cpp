@@ -5,15 +5,12 @@
 #include "shell/ErrorReport.h"
 #include "shell/GraphProgram.h"
 #include "shell/Platform.h"
+#include "shell/RegularFile.h"
 #include "shell/RunTimeError.h"
 #include "shell/Text.h"
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
-
-namespace fs = std::filesystem;
 
 namespace torval {
 
@@ -72,18 +69,21 @@ struct BoundedBytes {
     bool truncated = false; // more than limit bytes were there
 };
 
-BoundedBytes readAtMost(std::istream& in, std::size_t limit) {
+BoundedBytes readAtMost(RegularFile& in, std::size_t limit) {
     BoundedBytes result;
     std::array<char, 16 * 1024> chunk{};
-    while (result.bytes.size() <= limit) {
-        const std::size_t wanted = std::min(chunk.size(), limit + 1 - result.bytes.size());
-        in.read(chunk.data(), static_cast<std::streamsize>(wanted));
-        result.bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        if (!in) {
-            break;
+    try {
+        while (result.bytes.size() <= limit) {
+            const std::size_t wanted = std::min(chunk.size(), limit + 1 - result.bytes.size());
+            const std::size_t got = in.read(chunk.data(), wanted);
+            if (got == 0) {
+                break;
+            }
+            result.bytes.append(chunk.data(), got);
         }
+    } catch (const RunTimeError&) {
+        result.failed = true;
     }
-    result.failed = in.bad();
     if (result.bytes.size() > limit) {
         result.truncated = true;
         result.bytes.resize(limit);
@@ -91,22 +91,20 @@ BoundedBytes readAtMost(std::istream& in, std::size_t limit) {
     return result;
 }
 
-std::string_view withoutCarriageReturn(std::string_view line) {
-    return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
-}
-
-// Lines end with LF (CR LF included). A last line without its end counts only when the whole
-// file was read; after a stop it may be cut anywhere.
+// Lines end with CR LF, LF or a lone CR, as the data files' lines do. A last line without its
+// end counts only when the whole file was read; after a stop it may be cut anywhere.
 void applyLines(std::string_view bytes, bool wholeFile, AppSettings& settings) {
     std::size_t from = 0;
     while (from < bytes.size()) {
-        const std::size_t end = bytes.find('\n', from);
-        if (end == std::string_view::npos && !wholeFile) {
+        std::size_t end = from;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+            ++end;
+        }
+        if (end == bytes.size() && !wholeFile) {
             return;
         }
-        const std::size_t stop = end == std::string_view::npos ? bytes.size() : end;
-        applyConfigurationLine(withoutCarriageReturn(bytes.substr(from, stop - from)), settings);
-        from = stop + 1;
+        applyConfigurationLine(bytes.substr(from, end - from), settings);
+        from = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
     }
 }
 
@@ -149,10 +147,7 @@ void applyConfigurationLine(std::string_view line, AppSettings& settings) {
 
 void readConfigurationInto(std::string_view path, AppSettings& settings) {
     const std::string native = toNativePath(trimBlanksView(path));
-    std::ifstream in(fs::path(native), std::ios::binary);
-    if (!in.is_open()) {
-        throw RunTimeError(ErrorCode::FileNotFound, "cannot open \"" + native + "\"");
-    }
+    RegularFile in(native); // a directory, a device or a pipe is refused at once
     const BoundedBytes read = readAtMost(in, MaxConfigurationBytes);
     applyLines(read.bytes, !read.failed && !read.truncated, settings);
     if (read.failed) {

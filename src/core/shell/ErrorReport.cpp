@@ -74,6 +74,11 @@ constexpr std::array KnownMessages{
         .text = NotInRecognizedFormat, .closesFiles = true},
     ErrorMessage{.code = ErrorCode::DeviceUnavailable, .title = ApplicationTitle,
         .text = "The requested device is not available."},
+    ErrorMessage{.code = ErrorCode::PermissionDenied, .title = "Permission Denied",
+        .text = "{FILE} cannot be opened: permission denied.\r\r"
+                "Please check that you may read this file and try again."},
+    ErrorMessage{.code = ErrorCode::IsDirectory, .title = "Improper File Name",
+        .text = "{FILE} is a directory, not a file.\r\r Please open a file."},
     ErrorMessage{.code = ErrorCode::DiskNotReady, .title = "Disk Not ready",
         .text = "Disk not ready!\r\rPlease check the disk and try again.",
         .closesFiles = true},

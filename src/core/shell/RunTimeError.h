@@ -22,7 +22,9 @@ inline constexpr int DiskFull = 61;
 inline constexpr int InputPastEndOfFile = 62;
 inline constexpr int BadFileName = 64;
 inline constexpr int DeviceUnavailable = 68;
+inline constexpr int PermissionDenied = 70;
 inline constexpr int DiskNotReady = 71;
+inline constexpr int IsDirectory = 75;
 inline constexpr int DialogCancelled = 32755;
 } // namespace ErrorCode
 

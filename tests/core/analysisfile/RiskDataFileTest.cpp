@@ -1,5 +1,6 @@
 #include "analysisfile/RiskDataFile.h"
 
+#include "core/datafiles/ReaderTestFiles.h"
 #include "datafiles/DataLayout.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
@@ -282,6 +283,10 @@ TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
         EXPECT_EQ(read.riskInput, input);
         EXPECT_EQ(first.find("\r\nUnits\r\n") == std::string::npos, !input.ModelDataUsed);
         EXPECT_EQ(RiskDataFileContents(read), first);
+        for (const char* ending : {"\n", "\r"}) { // as other machines end the lines
+            AppState reread = readText(testing::withLineEnds(first, ending));
+            EXPECT_EQ(RiskDataFileContents(reread), first) << "line end " << int(ending[0]);
+        }
         all += first;
     }
     for (const char* block : {"Current Chemical: ", "Number of X Range: ", "ZCoordinate",

@@ -53,6 +53,11 @@ TEST(ConcentrationGrid, IndexingChecksTheRankAndEveryBound) {
         {"4-D fourth index beyond", [&] { box.at(1, 1, 1, 1); }, 9},
         {"unallocated", [&] { unallocated.at(1); }, 9},
         {"bounds of a missing dimension", [&] { line.upper(2); }, 9},
+        {"a run up to the upper bound", [&] { box.runAlong(1, 3, 0, 1, 1, 0); }, 0},
+        {"a run one past the upper bound", [&] { box.runAlong(1, 4, 0, 1, 1, 0); }, 9},
+        {"a run from outside", [&] { box.runAlong(2, 1, 0, 0, 1, 0); }, 9},
+        {"a run along a missing dimension", [&] { line.runAlong(2, 1, 1); }, 9},
+        {"an empty run beyond", [&] { line.runAlong(1, 0, 9); }, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,6 +126,13 @@ TEST(ConcentrationGrid, WritesThroughTheVisitReachTheIndexedCells) {
     EXPECT_EQ(grid.at(2, 3), 6.0);
     EXPECT_EQ(grid.at(0, 1), 0.0);
     EXPECT_EQ(grid.at(2, 0), 0.0);
+
+    const ConcentrationGrid::CellRun down = grid.runAlong(1, 2, 1, 2); // (1,2) and (2,2)
+    down[0] = -1.0;
+    down[1] = -2.0;
+    EXPECT_EQ(grid.at(1, 2), -1.0);
+    EXPECT_EQ(grid.at(2, 2), -2.0);
+    EXPECT_EQ(grid.at(1, 3), 3.0);
 }
 
 TEST(ConcentrationGrid, CopiesCellsBetweenGridsOfOtherLowerBounds) {

@@ -2,16 +2,21 @@
 
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"
+#include "support/ScratchDirectory.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <variant>
 #include <vector>
 
 namespace torval {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::codeOf;
 
 // One read and what it must give: a text, a number, or a run-time code.
@@ -50,6 +55,14 @@ TEST(FreeFormatReader, ReadsLinesFieldsValuesAndCountsInOrder) {
         {"CR LF, LF and a last line without ending",
          "one\r\ntwo\nthree",
          {{Read::Line, "one"}, {Read::Line, "two"}, {Read::Line, "three"}, {Read::Line, 62}}},
+        {"a lone CR ends a line and a number",
+         "one\rtwo\r\r3\r4",
+         {{Read::Line, "one"},
+          {Read::Line, "two"},
+          {Read::Line, ""},
+          {Read::Number, 3.0},
+          {Read::Number, 4.0},
+          {Read::Number, 62}}},
         {"empty lines are lines",
          "\r\n\r\nx",
          {{Read::Line, ""}, {Read::Line, ""}, {Read::Line, "x"}}},
@@ -122,9 +135,41 @@ TEST(FreeFormatReader, RefusesCountsTheRestOfTheFileCannotHold) {
     EXPECT_EQ(codeOf([&] { reader.requireRoomFor(0); }), 0);
 }
 
-TEST(FreeFormatReader, MissingFileIsFileNotFound) {
-    EXPECT_EQ(codeOf([] { FreeFormatReader::fromFile("/nonexistent/dir/run.one"); }),
-              ErrorCode::FileNotFound);
+// Only regular files are read: anything else is refused at once with the code of its cause.
+TEST(FreeFormatReader, ReadsOnlyRegularFilesAndNamesWhyOthersAreRefused) {
+    const testing::ScratchDirectory scratch("reader-kinds");
+    const std::string fifo = scratch.path("pipe.one");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string endless = scratch.path("zero.one");
+    fs::create_symlink("/dev/zero", endless);
+    const std::string locked = scratch.path("locked.one");
+    scratch.writeFile("locked.one", "1\n");
+    fs::permissions(locked, fs::perms::none);
+    const bool lockedIsUnreadable = !std::ifstream(locked).is_open(); // not so for root
+    const std::string plain = scratch.path("plain.one");
+    scratch.writeFile("plain.one", "7\r");
+
+    const struct {
+        std::string path;
+        int code;
+    } cases[] = {
+        {"/nonexistent/dir/run.one", ErrorCode::FileNotFound},
+        {scratch.path(), ErrorCode::IsDirectory},
+        {fifo, ErrorCode::DeviceUnavailable},
+        {endless, ErrorCode::DeviceUnavailable},
+        {lockedIsUnreadable ? locked : "", ErrorCode::PermissionDenied},
+        {plain, 0},
+    };
+    for (const auto& c : cases) {
+        if (c.path.empty()) {
+            continue;
+        }
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(codeOf([&] { FreeFormatReader::fromFile(c.path); }), c.code);
+    }
+    FreeFormatReader reader = FreeFormatReader::fromFile(plain);
+    EXPECT_EQ(reader.numberField(), 7.0);
+    EXPECT_TRUE(reader.atEnd());
 }
 
 } // namespace

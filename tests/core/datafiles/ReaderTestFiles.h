@@ -71,6 +71,20 @@ inline std::vector<std::string> lineEndPrefixes(const std::string& text) {
     return prefixes;
 }
 
+// The text with every line end (CR LF, LF or a lone CR) written as `ending`.
+inline std::string withLineEnds(const std::string& text, const std::string& ending) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += ending;
+            i += text.compare(i, 2, "\r\n") == 0 ? 1 : 0;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 // The text with its first `find` replaced; the fixture must hold `find`.
 inline std::string withReplaced(std::string text, const std::string& find,
                                 const std::string& replacement) {

@@ -4,6 +4,7 @@
 #include "datafiles/AxisFields.h"
 #include "shell/Text.h"
 #include "support/RecordingPrompter.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -124,6 +125,30 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
             }
         }
         EXPECT_EQ(gridCells(data), numbers(c.cells));
+    }
+}
+
+// Files as machines write them: any line ending, and blank lines after the last item.
+TEST(SurfaceWaterFileReader, LineEndingsAndTrailingBlankLinesReadTheSame) {
+    const testing::ScratchDirectory scratch("surface-line-ends");
+    for (const std::string file : {"lakebox-steady.lak", "moving.rvr", "outfallmc.spd"}) {
+        AppState original;
+        RecordingPrompter prompter;
+        ASSERT_TRUE(ReadSurfaceWaterFile(original, prompter, fixture(file).string()));
+        const std::string text = fileText(fixture(file));
+        for (const std::string ending : {"\r\n", "\n", "\r"}) {
+            for (const std::string tail : {"", "\r\n\r\n  \r\n", "\n\n", "\r\r"}) {
+                SCOPED_TRACE(file + " ending " + std::to_string(ending.size()) + " tail " +
+                             std::to_string(tail.size()));
+                scratch.writeFile(file, testing::withLineEnds(text, ending) + tail);
+                AppState state;
+                ASSERT_TRUE(ReadSurfaceWaterFile(state, prompter, scratch.path(file)));
+                EXPECT_EQ(state.modelData.DataType, original.modelData.DataType);
+                EXPECT_EQ(state.modelData.ModelResult, original.modelData.ModelResult);
+                EXPECT_EQ(gridCells(state.modelData), gridCells(original.modelData));
+            }
+        }
+        EXPECT_TRUE(prompter.messages.empty());
     }
 }
 

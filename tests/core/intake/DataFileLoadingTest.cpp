@@ -207,6 +207,15 @@ TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {
         EXPECT_EQ(f.state.modelData.ModelName, "");
     }
     {
+        // Only the first line counts, whatever ends it.
+        OpenFixture f("Groundwater", Medium::Groundwater);
+        f.scratch.writeFile("old.one", "PLUMEX output\rVersion notes follow\r");
+        f.dialogs.answers = {f.scratch.path("old.one")};
+        EXPECT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
+                                      fakeReaders(singleValueInMgPerCubicMetre)));
+        EXPECT_TRUE(f.prompter.messages.empty());
+    }
+    {
         OpenFixture f("Air", Medium::Air);
         f.scratch.writeFile("run.box", "x\r\n");
         f.dialogs.answers = {f.scratch.path("run.box")};

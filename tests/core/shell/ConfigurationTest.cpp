@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace torval {
@@ -110,6 +111,10 @@ TEST(Configuration, ReaderFindsKeyWordsAnywhereInTheLineInTheirOrderAndTheLastLi
          "[General]\nTextEditor=/e\nTemporaryDataPath=/t\nAirDataPath=/a\n"
          "GroundWaterDataPath=/w\nSurfacePath=/s\nplantPath=/p\nTorvalPath=/r\nGraph=/g",
          all},
+        {"carriage returns alone end lines too",
+         "[General]\rTextEditor=/e\rTemporaryDataPath=/t\rAirDataPath=/a\r"
+         "GroundWaterDataPath=/w\rSurfacePath=/s\rplantPath=/p\rTorvalPath=/r\rGraph=/g\r",
+         all},
         {"the [Graphics] line empties the graph program until Graph= sets it again",
          "Graph=/old\r\n[Graphics]\r\n", S{}},
         {"the [Graphics] line before Graph=", "[Graphics]\r\nGraph=/g\r\n",
@@ -170,9 +175,14 @@ TEST(Configuration, AFileOfExactlyTheSizeLimitIsReadWhole) {
     EXPECT_EQ(read.GraphProgramPath, "/g");
 }
 
-TEST(Configuration, AFileThatCannotBeOpenedRaises53) {
+TEST(Configuration, AFileThatCannotBeOpenedRaisesItsCause) {
     const ScratchDirectory dir("config");
     EXPECT_EQ(codeOf([&] { LoadConfiguration(dir.path("missing.ini")); }), ErrorCode::FileNotFound);
+    EXPECT_EQ(codeOf([&] { LoadConfiguration(dir.path()); }), ErrorCode::IsDirectory);
+    // A pipe is refused at once instead of waiting for a writer.
+    ASSERT_EQ(::mkfifo(dir.path("pipe.ini").c_str(), 0600), 0);
+    EXPECT_EQ(codeOf([&] { LoadConfiguration(dir.path("pipe.ini")); }),
+              ErrorCode::DeviceUnavailable);
 }
 
 // A sink over the real temporary file that takes only the first `limit` bytes, as a disk that

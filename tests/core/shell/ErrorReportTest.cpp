@@ -87,6 +87,11 @@ TEST(ErrorReport, ShowsEachCodesMessageAndTellsTheHandlerWhatToDo) {
             -1, !Busy, Closes},
         {68, none, warning("TORVAL", "The requested device is not available."),
             -1, !Busy, !Closes},
+        {70, none, warning("Permission Denied",
+            "RUN.BOX cannot be opened: permission denied.\r\rPlease check that you may read "
+            "this file and try again."), -1, !Busy, !Closes},
+        {75, none, warning("Improper File Name",
+            "RUN.BOX is a directory, not a file.\r\r Please open a file."), -1, !Busy, !Closes},
         {71, none, warning("Disk Not ready",
             "Disk not ready!\r\rPlease check the disk and try again."), -1, !Busy, Closes},
         {444, none, warning("Cannot Delete",
