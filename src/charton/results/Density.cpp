@@ -21,7 +21,9 @@ constexpr std::array<std::string_view, 7> DistributionNames = {
 int codeOf(std::string_view name) {
     std::string lower;
     for (const char c : name) {
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c != ' ' && c != '\t') { // compared trimmed, as the Monte Carlo window compares
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
     }
     const auto found = std::find(DistributionNames.begin(), DistributionNames.end(), lower);
     return found == DistributionNames.end()
@@ -97,11 +99,8 @@ double TruncatedDensity::operator()(double x) const {
     if (!(x >= minimum_ && x <= maximum_)) {
         return 0;
     }
+    // Outside its support a distribution's density is 0 or, by the ignoring policy, not a number.
     const TargetDistribution target = targetDistribution(requestOf(code_, inputs_));
-    const auto [low, high] = window(target, minimum_, maximum_);
-    if (x < low || x > high) {
-        return 0;
-    }
     const double density =
         std::visit([x](const auto& distribution) { return densityAt(distribution, x); }, target);
     return std::isfinite(density) ? density / mass_ : 0;
