@@ -20,12 +20,12 @@ namespace {
 constexpr int Intakes = 32767;
 
 std::string resultsText() {
-    std::string text = "Monte Carlo\r\nType: Concentrations\r\nNumber of Terms: " +
-                       std::to_string(Intakes) +
-                       "\r\nMonte Carlo Simulation\r\nRisk Assessment for Chemical Intakes\r\n"
-                       "Intake of Chemicals via Drinking Water (mg/(kg-day))\r\n"
-                       "Concentration of Chemical: 0.05 mg/l\r\n\r\n"
-                       "Chemical Intake: Monte Carlo Simulation\r\n";
+    std::string text =
+        "Monte Carlo\r\nType: Concentrations\r\nNumber of Terms: " + std::to_string(Intakes) +
+        "\r\nMonte Carlo Simulation\r\nRisk Assessment for Chemical Intakes\r\n"
+        "Intake of Chemicals via Drinking Water (mg/(kg-day))\r\n"
+        "Concentration of Chemical: 0.05 mg/l\r\n\r\n"
+        "Chemical Intake: Monte Carlo Simulation\r\n";
     std::mt19937_64 engine(7);
     std::lognormal_distribution<double> intake(std::log(5e-4), 0.6);
     char buffer[32];
@@ -57,7 +57,8 @@ void BM_OpenAndDraw(benchmark::State& state) {
     QFile file(path);
     const std::string text = resultsText();
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size())) {
         state.SkipWithError("cannot write the results file");
         return;
     }

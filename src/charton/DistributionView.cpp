@@ -112,6 +112,7 @@ QAbstractAxis* valueAxis(bool logScale, const QString& title, double low, double
     auto* axis = new QValueAxis;
     axis->setLabelFormat(QStringLiteral("%.3g"));
     axis->setRange(low, high);
+    axis->applyNiceNumbers();
     axis->setTitleText(title);
     return axis;
 }
@@ -197,8 +198,10 @@ void DistributionView::rebuild() {
     auto* x = valueAxis(logScale_, valueTitle_, histogram.edges.front(), histogram.edges.back());
     auto* counts = new QValueAxis;
     counts->setRange(0, top);
+    counts->applyNiceNumbers();
     counts->setLabelFormat(QStringLiteral("%d"));
     counts->setTitleText(tr("Count"));
+    const double markerTop = counts->max(); // the markers span the whole plot
     auto* fraction = new QValueAxis;
     fraction->setRange(0, 1);
     fraction->setTitleText(tr("Cumulative fraction"));
@@ -221,14 +224,15 @@ void DistributionView::rebuild() {
         const auto& [name, value] = markers[i];
         if (!logScale_ || value > 0) {
             attach(chart,
-                   verticalLine(name, value, top, markerColours[i],
+                   verticalLine(name, value, markerTop, markerColours[i],
                                 i == 1 ? Qt::SolidLine : Qt::DashLine),
                    x, counts);
         }
     }
     if (threshold_ && (!logScale_ || *threshold_ > 0)) {
         attach(chart,
-               verticalLine(tr("Threshold"), *threshold_, top, QColor(200, 30, 30), Qt::SolidLine),
+               verticalLine(tr("Threshold"), *threshold_, markerTop, QColor(200, 30, 30),
+                            Qt::SolidLine),
                x, counts);
     }
     replaceChart(chart);

@@ -24,8 +24,9 @@ QString text(const std::string& bytes) {
     return fromWindows1252(bytes);
 }
 
+// Seven significant digits: more than the intakes of the results file carry.
 QString figure(double value) {
-    return std::isnan(value) ? QStringLiteral("\u2014") : numberText(value);
+    return std::isnan(value) ? QStringLiteral("\u2014") : QString::number(value, 'g', 7);
 }
 
 QTableWidget* table(const QString& name, const std::vector<std::pair<QString, QString>>& rows) {
@@ -41,7 +42,10 @@ QTableWidget* table(const QString& name, const std::vector<std::pair<QString, QS
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         widget->setItem(row, 0, item);
     }
-    widget->resizeColumnsToContents();
+    widget->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     widget->setMinimumWidth(260);
     return widget;
 }
@@ -57,6 +61,15 @@ QTableWidget* statisticsTable(const Summary& s) {
                   {QObject::tr("P95"), figure(s.p95)},
                   {QObject::tr("Maximum"), figure(s.maximum)},
                   {QObject::tr("Standard deviation"), figure(s.standardDeviation)}});
+}
+
+// The tables and texts beside a chart, kept narrow so the chart gets the width.
+QWidget* sidePanel(QVBoxLayout* side, int width) {
+    auto* panel = new QWidget;
+    panel->setLayout(side);
+    panel->setMaximumWidth(width);
+    side->setContentsMargins(0, 0, 0, 0);
+    return panel;
 }
 
 QLabel* headerPanel(const ConcentrationsResults& results) {
@@ -96,7 +109,7 @@ ConcentrationsPage::ConcentrationsPage(const ConcentrationsResults& results, QWi
         intake->setFont(font);
         side->addWidget(intake);
         side->addStretch();
-        layout->addLayout(side);
+        layout->addWidget(sidePanel(side, 720));
         layout->addStretch();
         return;
     }
@@ -113,7 +126,8 @@ ConcentrationsPage::ConcentrationsPage(const ConcentrationsResults& results, QWi
     form->addRow(tr("Threshold:"), threshold_);
     form->addRow(thresholdResult_);
     side->addWidget(box);
-    layout->addLayout(side);
+    side->addStretch();
+    layout->addWidget(sidePanel(side, 540));
     layout->addWidget(view_, 1);
     connect(threshold_, &QLineEdit::textChanged, this,
             [this](const QString& value) { thresholdChanged(value); });
@@ -157,8 +171,9 @@ VariantPage::VariantPage(const GeneratedVariant& variant, QWidget* parent) : QWi
                                   {tr("Standard deviation"), numberText(out.standardDeviation)}}));
     view_ = new DistributionView(variant.values, TruncatedDensity::of(in), text(variant.name));
     side->addWidget(statisticsTable(view_->summary()));
+    side->addStretch();
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(side);
+    layout->addWidget(sidePanel(side, 340));
     layout->addWidget(view_, 1);
 }
 
