@@ -64,6 +64,9 @@ QString ChartonWindow::open(const QString& path) {
             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.what()));
     } catch (const std::bad_alloc&) {
         return tr("Not enough memory to read %1.").arg(QDir::toNativeSeparators(path));
+    } catch (const std::exception& error) {
+        return tr("Cannot read %1:\n%2")
+            .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.what()));
     }
     remember(path);
     setWindowTitle(tr("%1 - Charton").arg(QFileInfo(path).fileName()));

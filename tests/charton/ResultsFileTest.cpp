@@ -95,7 +95,7 @@ TEST(ResultsFileTest, RefusesBrokenFilesNamingTheLine) {
          std::string("\x7f"
                      "ELF\0\x01\x02",
                      7),
-         1, "expected \"Monte Carlo\""},
+         1, "expected \"Monte Carlo\" but found \"?ELF???\""},
         {"unknown kind", crlf({"Monte Carlo", "Type: Risks"}), 2, "neither"},
         {"count not a number",
          crlf({"Monte Carlo", "Type: Concentrations", "Number of Terms: many"}), 3, "a number"},

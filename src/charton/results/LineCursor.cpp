@@ -17,8 +17,14 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+// Control bytes of a binary file are shown as "?" so that a message stays one readable line.
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string shown = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
+    return shown + "\"";
 }
 
 } // namespace
