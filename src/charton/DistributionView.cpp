@@ -38,6 +38,7 @@ QAreaSeries* histogramSeries(const Histogram& histogram) {
     }
     outline->append(histogram.edges.back(), 0);
     auto* area = new QAreaSeries(outline);
+    outline->setParent(area); // the area series does not own its boundary
     area->setName(QStringLiteral("Histogram"));
     area->setColor(QColor(120, 160, 210, 170));
     area->setBorderColor(QColor(40, 80, 140));
