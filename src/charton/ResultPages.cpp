@@ -1,7 +1,7 @@
 #include "ResultPages.h"
 
 #include "LineCursor.h"
-#include "print/Windows1252Text.h"
+#include "shell/TextEncoding.h"
 #include "shell/NumberText.h"
 
 #include <QFormLayout>
@@ -21,7 +21,7 @@ namespace {
 const QString IntakeUnit = QStringLiteral("mg/(kg-day)");
 
 QString text(const std::string& bytes) {
-    return fromWindows1252(bytes);
+    return QString::fromStdString(fromFileText(bytes)); // the results file is Windows-1252 or UTF-8
 }
 
 // Seven significant digits: more than the intakes of the results file carry.
