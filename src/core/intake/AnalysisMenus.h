@@ -3,6 +3,8 @@
 // commands dispatch on (File 5 "&New Application", Results 20 "&View", ...); separators are
 // items whose caption is "-". Which item is enabled or visible is decided by AnalysisForm.
 
+#include "shell/HelpDesk.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,15 +38,6 @@ inline constexpr int SelectChemical = 20;
 namespace MonteCarloItem {
 inline constexpr int Generate = 10;
 } // namespace MonteCarloItem
-
-namespace HelpItem {
-inline constexpr int Contents = 10;
-inline constexpr int IndexOfTopics = 20;
-inline constexpr int MonteCarloSimulation = 70;
-inline constexpr int TechnicalSupport = 80;
-inline constexpr int Disclaimer = 90;
-inline constexpr int About = 100;
-} // namespace HelpItem
 
 struct MenuItem {
     int index = 0;

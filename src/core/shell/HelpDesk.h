@@ -7,6 +7,16 @@
 
 namespace torval {
 
+// The Help menu's item indexes, the same in the main window and the analysis window.
+namespace HelpItem {
+inline constexpr int Contents = 10;
+inline constexpr int IndexOfTopics = 20;
+inline constexpr int MonteCarloSimulation = 70;
+inline constexpr int TechnicalSupport = 80;
+inline constexpr int Disclaimer = 90;
+inline constexpr int About = 100;
+} // namespace HelpItem
+
 // A request to the help engine.
 struct HelpRequest {
     static constexpr int Contents = 15;          // the contents tab

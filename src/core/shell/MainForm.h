@@ -37,14 +37,7 @@ namespace MainOptionsItem {
 inline constexpr int Preferences = 0;
 } // namespace MainOptionsItem
 
-namespace MainHelpItem {
-inline constexpr int Contents = 10;
-inline constexpr int IndexOfTopics = 20;
-inline constexpr int MonteCarloSimulation = 70;
-inline constexpr int TechnicalSupport = 80;
-inline constexpr int Disclaimer = 90;
-inline constexpr int About = 100;
-} // namespace MainHelpItem
+namespace MainHelpItem = HelpItem;
 
 struct MainMenuItem {
     MainMenu menu;
