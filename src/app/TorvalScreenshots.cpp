@@ -16,6 +16,7 @@
 #include "ui/NewFormDialog.h"
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtText.h"
+#include "ui/RiskAnalysisWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <iostream>
 #include <string>
@@ -55,6 +58,55 @@ bool saveGrab(QWidget& widget, const QDir& outDir, const QString& name) {
     const bool saved = framed(widget.grab(), widget.windowTitle()).save(path);
     std::cout << (saved ? "wrote " : "could not write ") << path.toStdString() << '\n';
     return saved;
+}
+
+// A message box shown while the analyses are grabbed would wait for a user: it is reported and
+// answered with its default button, and the grabs go on.
+void answerStrayMessages(QTimer& timer) {
+    QObject::connect(&timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::cerr << "message: " << box->windowTitle().toStdString() << ": "
+                      << box->text().toStdString() << '\n';
+            box->defaultButton() != nullptr ? box->defaultButton()->click() : box->accept();
+        }
+    });
+    timer.start(50);
+}
+
+// The analysis window on the shipped analyses: a typed-in concentration, a groundwater plume
+// with its intervals and saved result, and a Monte Carlo analysis calculated afresh.
+bool grabAnalyses(torval::DesktopProgram& program, const torval::AppState& state,
+                  const QDir& outDir) {
+    QTimer strayMessages;
+    answerStrayMessages(strayMessages);
+    const QDir samples(QDir(torval::qText(state.AppPath)).filePath(QStringLiteral("SampleDat")));
+    struct Shot {
+        const char* file;
+        int page;
+        bool calculate;
+        const char* name;
+    };
+    const Shot shots[] = {
+        {"drinking-water-input.tvl", 1, false, "analysis-input"},
+        {"pce-plume-drinking-water.tvl", 0, false, "analysis-groundwater-intervals"},
+        {"pce-plume-drinking-water.tvl", 1, false, "analysis-groundwater-intake"},
+        {"drinking-water-monte-carlo.tvl", 1, true, "analysis-monte-carlo"},
+    };
+    bool ok = true;
+    for (const Shot& shot : shots) {
+        if (!program.openAnalysis(samples.filePath(QString::fromLatin1(shot.file)).toStdString())) {
+            std::cerr << "torval-screenshots: cannot open " << shot.file << '\n';
+            ok = false;
+            continue;
+        }
+        torval::RiskAnalysis& window = *program.analysisWindow();
+        if (shot.calculate) {
+            window.calculationAction()->trigger();
+        }
+        window.tabs()->setCurrentIndex(shot.page);
+        ok = saveGrab(window, outDir, QString::fromLatin1(shot.name)) && ok;
+    }
+    return ok;
 }
 
 } // namespace
@@ -117,5 +169,8 @@ int main(int argc, char** argv) {
 
     program.showHelp({torval::HelpRequest::Context, "", torval::HelpRequest::MonteCarloTopic});
     ok = saveGrab(*program.helpWindow(), outDir, QStringLiteral("help-monte-carlo")) && ok;
+    program.helpWindow()->hide();
+
+    ok = grabAnalyses(program, state, outDir) && ok;
     return ok ? 0 : 1;
 }

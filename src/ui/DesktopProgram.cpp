@@ -11,6 +11,7 @@
 #include "ui/NewFormDialog.h"
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtText.h"
+#include "ui/RiskAnalysisWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,9 +44,12 @@ private:
 
 DesktopProgram::DesktopProgram(AppState& state, DesktopOptions options)
     : state_(state), options_(std::move(options)), dialogs_(state, prompter_),
-      riskFiles_(dialogs_, prompter_) {}
+      fileDialogs_(options_.fileDialogs != nullptr ? options_.fileDialogs : &dialogs_),
+      riskFiles_(*fileDialogs_, prompter_), viewer_(prompter_, launcher_, &events_),
+      analysisOpener_(*this) {}
 
 DesktopProgram::~DesktopProgram() {
+    delete analysis_.data();
     if (helpKey_ != nullptr && qApp != nullptr) {
         qApp->removeEventFilter(helpKey_.get());
     }
@@ -61,7 +65,7 @@ void DesktopProgram::start() {
     services.readRiskFile = [this](AppState& state, std::string_view path) {
         return riskFiles_.read(state, path);
     };
-    services.analysisWindow = &analysisSlot_;
+    services.analysisWindow = &analysisOpener_;
     services.preferences = this;
     services.printer = &printer_;
     services.help = this;
@@ -71,7 +75,6 @@ void DesktopProgram::start() {
     prompter_.setParent(window_.get());
     dialogs_.setParent(window_.get());
     printer_.setParent(window_.get());
-    analysisSlot_.setParent(window_.get());
     helpKey_ = std::make_unique<HelpKeyFilter>(*this);
     qApp->installEventFilter(helpKey_.get());
     window_->centre();
@@ -82,6 +85,32 @@ bool DesktopProgram::openAnalysis(const std::string& path) {
     return form_ != nullptr && form_->openAnalysisFile(path);
 }
 
+// What the analysis window reaches: this program's dialogs and help, the risk data files, the
+// results viewers through the launcher, and the event pump of the calculation.
+AnalysisServices DesktopProgram::analysisServices() {
+    AnalysisServices services;
+    services.newApplication = this;
+    services.dataFiles = this;
+    services.riskFiles = &riskFiles_;
+    services.viewer = &viewer_;
+    services.help = this;
+    services.events = &events_;
+    return services;
+}
+
+RiskAnalysis* DesktopProgram::analysisWindow() const {
+    return analysis_.data();
+}
+
+void DesktopProgram::AnalysisWindowOpener::show(AppState& state) {
+    DesktopProgram& program = program_;
+    if (program.analysis_ == nullptr) {
+        program.analysis_ = new RiskAnalysis(state, program.prompter_, program.analysisServices(),
+                                             qText(state.AppPath), program.window_.get());
+    }
+    program.analysis_->showAnalysis();
+}
+
 QString DesktopProgram::helpDirectory() const {
     return QDir(qText(state_.AppPath)).filePath(QStringLiteral("Helps"));
 }
@@ -90,7 +119,11 @@ QString DesktopProgram::logoPath() const {
     return qText(MainForm::logoPath(state_.AppPath));
 }
 
+// Dialogs open over the window the user works in: the main window or the analysis window.
 QWidget* DesktopProgram::dialogParent() const {
+    if (analysis_ != nullptr && analysis_->isActiveWindow()) {
+        return analysis_;
+    }
     return window_.get();
 }
 
@@ -101,11 +134,11 @@ void DesktopProgram::show(AppState& state) {
 }
 
 bool DesktopProgram::chooseAndLoad(AppState& state) {
-    return OpenModelDataFile(state, dialogs_, prompter_, DataFileReaders::standard());
+    return OpenModelDataFile(state, *fileDialogs_, prompter_, DataFileReaders::standard());
 }
 
 void DesktopProgram::showModal(AppState& state) {
-    PreferencesForm form(state, prompter_, dialogs_);
+    PreferencesForm form(state, prompter_, *fileDialogs_);
     PreferencesFormDialog dialog(form, dialogParent());
     dialog.exec();
 }

@@ -5,9 +5,9 @@
 
 #include "AppState.h"
 #include "analysisfile/RiskFileService.h"
+#include "reports/ResultsViewing.h"
 #include "shell/ApplicationFlows.h"
 #include "shell/MainForm.h"
-#include "ui/AnalysisWindowSlot.h"
 #include "ui/PrinterChoice.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtFileDialogs.h"
@@ -15,6 +15,7 @@
 #include "ui/QtPrompter.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@ namespace torval {
 
 class HelpWindow;
 class MainWindow;
+class RiskAnalysis;
 
 struct DesktopOptions {
     // The program's directory and the one standing in for the Windows directory; unset means
@@ -33,6 +35,8 @@ struct DesktopOptions {
     std::optional<std::string> systemDirectory;
     // File > Exit TORVAL; unset ends the event loop at once.
     std::function<void()> exitNow;
+    // The file choices of every window; unset means the Qt dialogs (tests script them).
+    FileDialogs* fileDialogs = nullptr;
 };
 
 class DesktopProgram : public NewApplicationDialog,
@@ -55,13 +59,14 @@ public:
     MainWindow& mainWindow() { return *window_; }
     MainForm& mainForm() { return *form_; }
     QtPrompter& prompter() { return prompter_; }
-    AnalysisWindowSlot& analysisSlot() { return analysisSlot_; }
+    // The analysis window on the screen, nullptr while none is open.
+    RiskAnalysis* analysisWindow() const;
     PrinterChoice& printer() { return printer_; }
     // What the analysis and Monte Carlo windows are handed.
     EventPump& eventPump() { return events_; }
     Launcher& launcher() { return launcher_; }
     RiskFileService& riskFiles() { return riskFiles_; }
-    FileDialogs& fileDialogs() { return dialogs_; }
+    FileDialogs& fileDialogs() { return *fileDialogs_; }
     HelpWindow* helpWindow() { return help_.get(); }
     QString helpDirectory() const;
     QString logoPath() const;
@@ -75,17 +80,31 @@ public:
     void exitNow() override;
 
 private:
+    // New and Open Application end here: the analysis window, built when none is open.
+    class AnalysisWindowOpener : public AnalysisWindow {
+    public:
+        explicit AnalysisWindowOpener(DesktopProgram& program) : program_(program) {}
+        void show(AppState& state) override;
+
+    private:
+        DesktopProgram& program_;
+    };
+
     QWidget* dialogParent() const;
+    AnalysisServices analysisServices();
 
     AppState& state_;
     DesktopOptions options_;
     QtPrompter prompter_;
     QtFileDialogs dialogs_;
+    FileDialogs* fileDialogs_;
     QtEventPump events_;
     QtLauncher launcher_;
     RiskFileService riskFiles_;
+    AnalysisResultsViewer viewer_;
     PrinterChoice printer_;
-    AnalysisWindowSlot analysisSlot_;
+    AnalysisWindowOpener analysisOpener_;
+    QPointer<RiskAnalysis> analysis_;
     std::unique_ptr<MainForm> form_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<HelpWindow> help_;

@@ -4,6 +4,7 @@
 #include "ui/DirectoryFormDialog.h"
 #include "ui/QtText.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -25,8 +26,16 @@ QStringList QtFileDialogs::nameFilters(const std::vector<FileFilter>& filters) {
     return result;
 }
 
+// Dialogs open over the window the user is working in, else over the parent's window.
+QWidget* QtFileDialogs::dialogParent() const {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return parent_ != nullptr ? parent_->window() : nullptr;
+}
+
 std::optional<std::string> QtFileDialogs::choose(const FileChoice& choice, bool forSaving) {
-    QFileDialog dialog(parent_ != nullptr ? parent_->window() : nullptr, qText(choice.title));
+    QFileDialog dialog(dialogParent(), qText(choice.title));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks its own question before replacing a file.
@@ -58,7 +67,7 @@ std::optional<std::string> QtFileDialogs::saveFile(const FileChoice& choice) {
 
 std::optional<std::string> QtFileDialogs::browseDirectory(const DirectoryChoice& choice) {
     DirectoryForm form(state_, prompter_, choice.initialDirectory, choice.fileTypes);
-    DirectoryFormDialog dialog(form, parent_ != nullptr ? parent_->window() : nullptr);
+    DirectoryFormDialog dialog(form, dialogParent());
     dialog.exec();
     if (state_.SelectedDirectory == DirectoryBrowserCancelText) {
         return std::nullopt;

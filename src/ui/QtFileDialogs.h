@@ -28,6 +28,7 @@ public:
     static QStringList nameFilters(const std::vector<FileFilter>& filters);
 
 private:
+    QWidget* dialogParent() const;
     std::optional<std::string> choose(const FileChoice& choice, bool forSaving);
 
     AppState& state_;

@@ -2,11 +2,10 @@
 
 #include "ui/QtText.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <algorithm>
 
 namespace torval {
 
@@ -92,7 +91,11 @@ MessageAnswer QtPrompter::answerOf(int button) {
 }
 
 MessageAnswer QtPrompter::show(const Message& message) {
-    QWidget* parent = parent_ != nullptr ? parent_->window() : QApplication::activeWindow();
+    // Over the window the user is working in (the analysis window, a dialog), else the parent.
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == nullptr && parent_ != nullptr) {
+        parent = parent_->window();
+    }
     QMessageBox box(iconOf(message.icon), qText(message.title), qMessageText(message.text),
                     buttonsOf(message.buttons), parent);
     box.setDefaultButton(buttonOf(message.defaultButton));

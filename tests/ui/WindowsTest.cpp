@@ -5,13 +5,13 @@
 #include "AppState.h"
 #include "shell/MainForm.h"
 #include "shell/PreferencesForm.h"
-#include "ui/AnalysisWindowSlot.h"
 #include "ui/DesktopProgram.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NewFormDialog.h"
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtPrompter.h"
+#include "ui/RiskAnalysisWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -194,7 +194,7 @@ private slots:
         }
     }
 
-    void newApplicationWithManualInputReachesTheAnalysisSlot() {
+    void newApplicationWithManualInputOpensTheAnalysisWindow() {
         bool preselectedGroundwater = false;
         onNextModal([&](QWidget* widget) {
             auto* dialog = qobject_cast<NewFormDialog*>(widget);
@@ -213,9 +213,10 @@ private slots:
         QVERIFY(preselectedGroundwater);
         QCOMPARE(state_.MediumCode, Medium::Input);
         QCOMPARE(state_.LastMediumOption, Medium::Input);
-        AnalysisSlotWindow* slot = program_->analysisSlot().window();
-        QVERIFY(slot != nullptr && slot->isVisible());
-        QVERIFY(slot->summary()->text().contains(QStringLiteral("mg/l")));
+        RiskAnalysis* analysis = program_->analysisWindow();
+        QVERIFY(analysis != nullptr && analysis->isVisible());
+        QCOMPARE(analysis->windowTitle(), QStringLiteral("RISK ASSESSMENT"));
+        QCOMPARE(analysis->entry(0)->text(), QStringLiteral("Not Specified"));
         QCOMPARE(state_.AnalysisState, Analysis::Changed);
     }
 
@@ -224,8 +225,8 @@ private slots:
                                        .filePath(QStringLiteral("drinking-water-monte-carlo.tvl"))
                                        .toStdString();
         QVERIFY(program_->openAnalysis(sample));
-        QVERIFY(program_->analysisSlot().window()->summary()->text().contains(
-            QStringLiteral("drinking-water-monte-carlo.tvl")));
+        QCOMPARE(program_->analysisWindow()->windowTitle(),
+                 QStringLiteral("RISK ASSESSMENT -- FileName: drinking-water-monte-carlo.tvl"));
         QCOMPARE(state_.AnalysisState, Analysis::Saved);
 
         QString title;

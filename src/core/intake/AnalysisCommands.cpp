@@ -204,7 +204,10 @@ void AnalysisForm::FileCommand(int item) {
             }
             break;
         case FileItem::Print:
-            printResults();
+            printResults(false);
+            break;
+        case FileItem::PrintPreview:
+            printResults(true);
             break;
         case FileItem::ReturnToMainForm:
             if (services_.window != nullptr) {
@@ -254,12 +257,18 @@ void AnalysisForm::openAnalysis() {
     }
 }
 
-void AnalysisForm::printResults() {
+// A preview is refused as printing is: it shows the report that would be printed.
+void AnalysisForm::printResults(bool preview) {
     if (state_.AnalysisState == Analysis::Changed) {
         prompter_.show(resultNotConsistentMessage());
         return;
     }
-    if (services_.printer != nullptr) {
+    if (services_.printer == nullptr) {
+        return;
+    }
+    if (preview) {
+        services_.printer->previewResultsReport(state_);
+    } else {
         services_.printer->printResultsReport(state_);
     }
 }

@@ -159,7 +159,7 @@ private:
     void prepareInputMode();
     bool saveAnalysis(SaveCommand command);
     void openAnalysis();
-    void printResults();
+    void printResults(bool preview);
 };
 
 } // namespace torval

@@ -20,6 +20,7 @@ Menu fileMenu() {
         {45, "-"},
         {FileItem::PrinterSetup, "P&rinter Setup"},
         {FileItem::Print, "&Print"},
+        {FileItem::PrintPreview, "Print Previe&w"},
         {65, "-"},
         {FileItem::ReturnToMainForm, "Ret&urn to Main Form"},
     };

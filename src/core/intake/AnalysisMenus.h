@@ -22,6 +22,8 @@ inline constexpr int SaveApplication = 30;
 inline constexpr int SaveApplicationAs = 40;
 inline constexpr int PrinterSetup = 50;
 inline constexpr int Print = 60;
+// Added beside the described items: the results report on screen, as Print would print it.
+inline constexpr int PrintPreview = 62;
 inline constexpr int ReturnToMainForm = 100;
 } // namespace FileItem
 

@@ -79,6 +79,8 @@ public:
     virtual ~ReportPrinter() = default;
     virtual void printerSetup() = 0;
     virtual void printResultsReport(AppState& state) = 0;
+    // The same report on screen; a printer without a preview shows nothing.
+    virtual void previewResultsReport(AppState& /*state*/) {}
 };
 
 class WindowCloser {

@@ -153,8 +153,9 @@ TEST_F(AnalysisCommandsTest, SavingAndPrintingWaitForACalculation) {
 
     form->FileCommand(FileItem::SaveApplication);
     form->FileCommand(FileItem::Print);
+    form->FileCommand(FileItem::PrintPreview);
 
-    ASSERT_EQ(prompter.messages.size(), 2U);
+    ASSERT_EQ(prompter.messages.size(), 3U);
     for (const Message& refusal : prompter.messages) {
         EXPECT_EQ(refusal.text, "Risk data and results are not consistent.\r\rPlease do "
                                 "Calculation first before saving Risk file");
@@ -169,7 +170,7 @@ TEST_F(AnalysisCommandsTest, SavingAndPrintingWaitForACalculation) {
     form->FileCommand(FileItem::SaveApplicationAs);
     form->FileCommand(FileItem::Print);
 
-    EXPECT_EQ(prompter.messages.size(), 2U);
+    EXPECT_EQ(prompter.messages.size(), 3U);
     EXPECT_EQ(services.saves, std::vector<SaveCommand>{SaveCommand::SaveAs});
     EXPECT_EQ(state.AnalysisState, Analysis::Saved);
     EXPECT_EQ(form->controls().title, "RISK ASSESSMENT -- FileName: site.tvl");
