@@ -45,27 +45,33 @@ QGridLayout* gridOf(QGroupBox* box) {
     return static_cast<QGridLayout*>(box->layout());
 }
 
-// Standard key combinations beside the described menu items.
-QKeySequence shortcutOf(AnalysisMenu menu, int index) {
+// Standard key combinations beside the described menu items; where the platform defines none
+// (Save As on some), the common one.
+QList<QKeySequence> shortcutsOf(AnalysisMenu menu, int index) {
+    struct Binding {
+        int index;
+        QKeySequence::StandardKey key;
+        QKeySequence fallback;
+    };
+    static const Binding Bindings[] = {
+        {FileItem::NewApplication, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {FileItem::OpenApplication, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {FileItem::SaveApplication, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {FileItem::SaveApplicationAs, QKeySequence::SaveAs,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {FileItem::Print, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {FileItem::ReturnToMainForm, QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)},
+    };
     if (menu != AnalysisMenu::File) {
         return {};
     }
-    switch (index) {
-    case FileItem::NewApplication:
-        return QKeySequence::New;
-    case FileItem::OpenApplication:
-        return QKeySequence::Open;
-    case FileItem::SaveApplication:
-        return QKeySequence::Save;
-    case FileItem::SaveApplicationAs:
-        return QKeySequence::SaveAs;
-    case FileItem::Print:
-        return QKeySequence::Print;
-    case FileItem::ReturnToMainForm:
-        return QKeySequence::Close;
-    default:
-        return {};
+    for (const Binding& binding : Bindings) {
+        if (binding.index == index) {
+            const QList<QKeySequence> standard = QKeySequence::keyBindings(binding.key);
+            return standard.isEmpty() ? QList<QKeySequence>{binding.fallback} : standard;
+        }
     }
+    return {};
 }
 
 } // namespace
@@ -250,7 +256,7 @@ void RiskAnalysis::buildMenus() {
             if (item.isSeparator()) {
                 continue;
             }
-            action->setShortcut(shortcutOf(menu.id, item.index));
+            action->setShortcuts(shortcutsOf(menu.id, item.index));
             actions_[{menu.id, item.index}] = action;
             const AnalysisMenu id = menu.id;
             const int index = item.index;

@@ -49,10 +49,12 @@ void showReference(QLineEdit* entry, bool red, bool readOnly) {
     entry->setReadOnly(readOnly || red);
 }
 
+// A new text is shown from its start, except one that begins with blanks (a Monte Carlo
+// reference keeps its hidden part in front): that one is shown from its end.
 void setTextKeepingCursor(QLineEdit* entry, const QString& text) {
     if (entry->text() != text) {
         entry->setText(text);
-        entry->setCursorPosition(0);
+        entry->setCursorPosition(text.startsWith(QLatin1Char(' ')) ? text.size() : 0);
     }
 }
 

@@ -1,8 +1,8 @@
 // The windows of the desktop program, driven as a user drives them: each window shows its
-// model and forwards the user's actions to it. Modal dialogs are answered from a timer, the way
-// a user answers them while the program waits.
+// model and forwards the user's actions to it.
 
 #include "AppState.h"
+#include "ModalAnswers.h"
 #include "shell/MainForm.h"
 #include "shell/PreferencesForm.h"
 #include "ui/DesktopProgram.h"
@@ -33,36 +33,6 @@
 #include <memory>
 
 using namespace torval;
-
-namespace {
-
-// Runs `answer` on the next modal window other than `current`, once it is on the screen.
-void onNextModal(std::function<void(QWidget*)> answer, QWidget* current = nullptr) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer, current] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == current) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        answer(modal);
-        // A check that failed inside the answer left the window open: close it so the test
-        // ends instead of waiting for a user.
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        if (QTest::currentTestFailed() && dialog != nullptr && dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-    poll->start();
-}
-
-void pressButton(QWidget* box, QMessageBox::StandardButton button) {
-    qobject_cast<QMessageBox*>(box)->button(button)->click();
-}
-
-} // namespace
 
 class WindowsTest : public QObject {
     Q_OBJECT

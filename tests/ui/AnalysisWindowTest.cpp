@@ -1,0 +1,279 @@
+// The analysis window driven with the keyboard and the mouse: a whole groundwater analysis from
+// New Application to a reopened saved file, and a long Monte Carlo run stopped halfway.
+
+#include "AppState.h"
+#include "ModalAnswers.h"
+#include "analysisfile/RiskFileService.h"
+#include "montecarlo/MonteCarloColumns.h"
+#include "montecarlo/MonteCarloExchange.h"
+#include "stogen/GeneratorRequest.h"
+#include "support/RecordingPrompter.h"
+#include "support/ScriptedFileDialogs.h"
+#include "ui/DesktopProgram.h"
+#include "ui/MainWindow.h"
+#include "ui/NewFormDialog.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtPrompter.h"
+#include "ui/RiskAnalysisWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace torval;
+
+namespace {
+
+QString shipped(const char* path) {
+    return QDir(QStringLiteral(TORVAL_SHIPPED_DATA)).filePath(QString::fromLatin1(path));
+}
+
+void activate(QWidget* window) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Clicks an entry and types into it, as a user moving through the rows does.
+void typeInto(QLineEdit* entry, const QString& text) {
+    QTest::mouseClick(entry, Qt::LeftButton);
+    QTest::keyClicks(entry, text);
+}
+
+void showPage(RiskAnalysis& window, int page) {
+    QTabBar* bar = window.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+}
+
+std::vector<QString> entryTexts(const RiskAnalysis& window) {
+    std::vector<QString> texts;
+    for (int row = 0; row < AnalysisRows::Count; ++row) {
+        texts.push_back(window.entry(row)->text());
+    }
+    return texts;
+}
+
+std::vector<double> intakes(const AppState& state) {
+    std::vector<double> values;
+    for (std::int32_t i = 1; i < state.ResultCount; ++i) {
+        values.push_back(state.IntakeResults.at(i));
+    }
+    return values;
+}
+
+// The saved analysis calculated as `torval-cli calc` calculates it: read into a fresh state, the
+// window's Calculation command without a window.
+std::vector<double> recalculated(const std::string& path) {
+    AppState state;
+    testing::RecordingPrompter prompter;
+    testing::ScriptedFileDialogs dialogs;
+    if (!RiskFileService(dialogs, prompter).read(state, path)) {
+        return {};
+    }
+    AnalysisForm form(state, prompter);
+    form.load();
+    form.CalculationCommand();
+    return state.ResultsOutdated ? std::vector<double>{} : intakes(state);
+}
+
+// The user's work in the Monte Carlo window: the first parameter offered varied normally over
+// `terms` values, generated, its whole series taken, then Exit.
+class VaryFirstParameter : public MonteCarloPresenter {
+public:
+    explicit VaryFirstParameter(int terms) : terms_(terms) {}
+    void present(MonteCarloForm& form) override {
+        const std::vector<std::string> cells = {
+            form.parameters().names.at(0), "",      "0.5", "3", "0.25",
+            std::to_string(terms_),        "Normal"};
+        for (int column = 0; column < InputColumn::Count; ++column) {
+            if (!cells[static_cast<std::size_t>(column)].empty()) {
+                form.commitInputCell(1, column, cells[static_cast<std::size_t>(column)]);
+            }
+        }
+        form.GenerateCommand();
+        form.ResultDoubleClick(1, ResultColumn::Variant);
+        form.ExitCommand();
+    }
+
+private:
+    int terms_;
+};
+
+} // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programDirectory_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(programDirectory_.isValid());
+        for (const char* data : {"Helps", "bitmap", "SampleDat", "PLUMEXData"}) {
+            QVERIFY(QFile::link(shipped(data), programDirectory_.filePath(data)));
+        }
+    }
+
+    void wholeGroundwaterAnalysisIsSavedAndReopened() {
+        const std::string saved = programDirectory_.filePath("whole.tvl").toStdString();
+        testing::ScriptedFileDialogs dialogs;
+        dialogs.answers = {shipped("PLUMEXData/grndwatr/pce-plume.tri").toStdString(), saved,
+                           saved};
+        AppState state;
+        DesktopOptions options;
+        options.programDirectory = programDirectory_.path().toStdString();
+        options.fileDialogs = &dialogs;
+        DesktopProgram program(state, options);
+        onNextModal([](QWidget* disclaimer) { pressButton(disclaimer, QMessageBox::Ok); });
+        program.start();
+
+        onNextModal([](QWidget* widget) {
+            auto* dialog = qobject_cast<NewFormDialog*>(widget);
+            dialog->option(Medium::Groundwater)->click();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        program.mainWindow().toolbarAction("NEW")->trigger();
+        RiskAnalysis* window = program.analysisWindow();
+        QVERIFY(window != nullptr);
+        activate(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("RISK ASSESSMENT"));
+        QCOMPARE(window->entry(1)->text(), shipped("PLUMEXData/grndwatr/pce-plume.tri").toUpper());
+        QCOMPARE(window->entry(2)->text(), QStringLiteral("0:250:25"));
+
+        // The intervals of the shipped analysis of this plume; leaving the last one averages.
+        const QStringList intervals{"50:100", "-10:10", "0:2", "2000:3000"};
+        QTest::mouseClick(window->entry(6), Qt::LeftButton);
+        for (const QString& interval : intervals) {
+            QTest::keyClicks(QApplication::focusWidget(), interval);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(window->entry(9)->text(), QStringLiteral("2000:3000"));
+        QCOMPARE(window->entry(10)->text(), QStringLiteral("8.6543"));
+
+        showPage(*window, 1);
+        QTest::mouseClick(window->concentrationOption(1), Qt::LeftButton);
+        QTest::mouseClick(window->concentrationOption(0), Qt::LeftButton);
+        QVERIFY(window->concentrationOption(0)->isChecked());
+        QTest::mouseClick(window->pathwayOption(0), Qt::LeftButton);
+        typeInto(window->entry(14), QStringLiteral("2"));
+        typeInto(window->entry(15), QStringLiteral("350"));
+        QTest::mouseClick(window->entry(16), Qt::LeftButton);
+        QTest::keyClick(window->parameterBox(16), Qt::Key_Down); // the suggested 30 years
+        QCOMPARE(window->entry(16)->text(), QStringLiteral("30"));
+        typeInto(window->entry(17), QStringLiteral("70"));
+        typeInto(window->entry(18), QStringLiteral("25550"));
+        QCOMPARE(window->caption(18)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(!window->menuAction(AnalysisMenu::Results, ResultsItem::View)->isEnabled());
+
+        QTest::keyClick(window, Qt::Key_F5); // Calculation!
+        // The same intake as the shipped analysis of these inputs.
+        QCOMPARE(state.riskInput.ResultText, std::string("0.101616046966732"));
+        QCOMPARE(window->entry(20)->text(), QStringLiteral("0.10162"));
+        QVERIFY(window->menuAction(AnalysisMenu::Results, ResultsItem::View)->isEnabled());
+        QVERIFY(!window->menuAction(AnalysisMenu::Results, ResultsItem::Graphics)->isEnabled());
+        const std::vector<double> calculated = intakes(state);
+
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); // Save As
+        QCOMPARE(window->windowTitle(), QStringLiteral("RISK ASSESSMENT -- FileName: whole.tvl"));
+        std::vector<QString> before = entryTexts(*window);
+        before[AnalysisRows::Result] = QStringLiteral("0.101616046966732"); // opened as stored
+        QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);            // Open Application
+        QCOMPARE(dialogs.answers.size(), 0U);
+        QCOMPARE(state.AnalysisState, Analysis::Saved);
+        QVERIFY(entryTexts(*window) == before);
+        QCOMPARE(recalculated(saved), calculated);
+    }
+
+    // A reference cannot be typed over, and Stop ends a long run before its end.
+    void stopEndsALongMonteCarloRun() {
+        constexpr int Terms = 30000;
+        AppState state;
+        state.AppPath = programDirectory_.path().toStdString();
+        state.MediumCode = Medium::Input;
+        state.modelData.ModelName = "input";
+        QtPrompter prompter;
+        QtEventPump events;
+        VaryFirstParameter user(Terms);
+        MonteCarloExchange exchange(prompter, &monteCarlo, &user);
+        AnalysisServices services;
+        services.monteCarlo = &exchange;
+        services.events = &events;
+        auto* window = new RiskAnalysis(state, prompter, services, programDirectory_.path());
+        const std::unique_ptr<RiskAnalysis> owner(window);
+        window->showAnalysis();
+        activate(window);
+        showPage(*window, 1);
+        QTest::mouseClick(window->concentrationOption(2), Qt::LeftButton);
+        QStringList values{"1.5", "2", "365", "30", "70", "70"};
+        for (int row : {12, 14, 15, 16, 17, 18}) {
+            typeInto(window->entry(row), values.takeFirst());
+        }
+        QTest::mouseClick(window->monteCarloPanel(), Qt::LeftButton);
+        QVERIFY(
+            window->entry(12)->text().trimmed().startsWith(QStringLiteral("Monte Carlo|1.5:1")));
+        QCOMPARE(window->monteCarloPanel()->text(), QStringLiteral("Monte Carlo"));
+        QCOMPARE(window->entry(12)->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+        QString warning;
+        onNextModal([&](QWidget* box) {
+            warning = qobject_cast<QMessageBox*>(box)->text();
+            pressButton(box, QMessageBox::Ok);
+        });
+        QTest::mouseClick(window->entry(12), Qt::LeftButton);
+        QCOMPARE(warning, QStringLiteral("Monte Carlo value is assigned, you cannot change it."));
+        const QString reference = window->entry(12)->text();
+        QTest::keyClicks(window->entry(12), QStringLiteral("9"));
+        QCOMPARE(window->entry(12)->text(), reference);
+
+        QString question;
+        int progressAtStop = 0;
+        QTimer stopper;
+        connect(&stopper, &QTimer::timeout, [&] {
+            if (window->stopButton()->isVisible() && window->progressBar()->value() > 0) {
+                stopper.stop();
+                progressAtStop = window->progressBar()->value();
+                onNextModal([&](QWidget* box) {
+                    question = box->windowTitle() + '|' + qobject_cast<QMessageBox*>(box)->text();
+                    pressButton(box, QMessageBox::Yes);
+                });
+                QTest::mouseClick(window->stopButton(), Qt::LeftButton);
+            }
+        });
+        stopper.start(1);
+        window->form().driver().setPumpInterval(std::chrono::nanoseconds(0));
+        window->calculationAction()->trigger();
+
+        QCOMPARE(question, QStringLiteral("Stop Calculation|Do you want to stop computation "
+                                          "process?\n\nIf YES is selected the output viewed "
+                                          "through the Results menu would not be correct."));
+        QVERIFY(state.ResultsOutdated);
+        QCOMPARE(state.ResultCount, Terms + 1);
+        QVERIFY(progressAtStop > 0 && progressAtStop < 100);
+        QCOMPARE(state.IntakeResults.at(Terms), 0.0); // never evaluated
+        QVERIFY(!window->stopButton()->isVisible() && !window->progressBar()->isVisible());
+        QVERIFY(window->calculationAction()->isEnabled() && window->tabs()->isEnabled());
+
+        QString outdated;
+        onNextModal([&](QWidget* box) {
+            outdated = box->windowTitle();
+            pressButton(box, QMessageBox::No);
+        });
+        window->menuAction(AnalysisMenu::Results, ResultsItem::View)->trigger();
+        QCOMPARE(outdated, QStringLiteral("Results Not Updated"));
+    }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "AnalysisWindowTest.moc"

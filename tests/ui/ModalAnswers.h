@@ -1,0 +1,36 @@
+#pragma once
+// Modal windows answered from a timer, the way a user answers them while the program waits.
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+// Runs `answer` on the next modal window other than `current`, once it is on the screen.
+inline void onNextModal(std::function<void(QWidget*)> answer, QWidget* current = nullptr) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, current] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == current) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+        // A check that failed inside the answer left the window open: close it so the test
+        // ends instead of waiting for a user.
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (QTest::currentTestFailed() && dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    poll->start();
+}
+
+inline void pressButton(QWidget* box, QMessageBox::StandardButton button) {
+    qobject_cast<QMessageBox*>(box)->button(button)->click();
+}
