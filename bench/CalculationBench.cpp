@@ -5,29 +5,14 @@
 #include "intake/AnalysisForm.h"
 #include "intake/AnalysisServices.h"
 
-#include <random>
-
 namespace {
 
 using montecarlobench::Evaluations;
 using montecarlobench::reference;
 
-// Variants 1..3 with values of every magnitude a generator gives, full 17-digit doubles.
-void generateValues(torval::AppState& state) {
-    state.SavedSimulatedValues.redim({1, 3}, {0, Evaluations}, {1, 1});
-    std::mt19937_64 generator(20240611);
-    std::lognormal_distribution<double> values(0.0, 1.0);
-    for (int variant = 1; variant <= 3; ++variant) {
-        for (std::int32_t iteration = 1; iteration <= Evaluations; ++iteration) {
-            state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
-        }
-    }
-    state.MonteCarloCount = Evaluations + 1;
-}
-
 void BM_MonteCarloCalculation(benchmark::State& run) {
     torval::AppState state;
-    generateValues(state);
+    montecarlobench::generateValues(state);
     montecarlobench::SilentPrompter prompter;
     montecarlobench::IdlePump pump;
     torval::AnalysisServices services;

@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +32,19 @@ public:
 
 inline std::string reference(const char* mean, int variant) {
     return std::string(500, ' ') + "Monte Carlo|" + mean + ":" + std::to_string(variant);
+}
+
+// Variants 1..3 with values of every magnitude a generator gives, full 17-digit doubles.
+inline void generateValues(torval::AppState& state) {
+    state.SavedSimulatedValues.redim({1, 3}, {0, Evaluations}, {1, 1});
+    std::mt19937_64 generator(20240611);
+    std::lognormal_distribution<double> values(0.0, 1.0);
+    for (int variant = 1; variant <= 3; ++variant) {
+        for (std::int32_t iteration = 1; iteration <= Evaluations; ++iteration) {
+            state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
+        }
+    }
+    state.MonteCarloCount = Evaluations + 1;
 }
 
 inline void expectFullCalculation(benchmark::State& run, const torval::AppState& state) {

@@ -230,6 +230,12 @@ QWidget* RiskAnalysis::buildRunPanel() {
     stop_ = new QPushButton(tr("Stop"));
     connect(stop_, &QPushButton::clicked, this,
             [this] { forward([this] { form_.StopCommand(); }); });
+    // Their room is kept while they are hidden, so a run does not lay the window out anew.
+    for (QWidget* runControl : {static_cast<QWidget*>(progress_), static_cast<QWidget*>(stop_)}) {
+        QSizePolicy policy = runControl->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        runControl->setSizePolicy(policy);
+    }
     layout->addWidget(monteCarloPanel_);
     layout->addWidget(progress_, 1);
     layout->addWidget(stop_);
