@@ -1,8 +1,6 @@
 // The analysis window driven with the keyboard and the mouse: a whole groundwater analysis from
 // New Application to a reopened saved file, and a long Monte Carlo run stopped halfway.
 
-#include "AppState.h"
-#include "ModalAnswers.h"
 #include "analysisfile/RiskFileService.h"
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloExchange.h"
@@ -16,21 +14,18 @@
 #include "ui/QtPrompter.h"
 #include "ui/RiskAnalysisWindow.h"
 
+#include "ModalAnswers.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace torval;
 
@@ -38,11 +33,6 @@ namespace {
 
 QString shipped(const char* path) {
     return QDir(QStringLiteral(TORVAL_SHIPPED_DATA)).filePath(QString::fromLatin1(path));
-}
-
-void activate(QWidget* window) {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 // Clicks an entry and types into it, as a user moving through the rows does.
@@ -147,7 +137,8 @@ private slots:
         program.mainWindow().toolbarAction("NEW")->trigger();
         RiskAnalysis* window = program.analysisWindow();
         QVERIFY(window != nullptr);
-        activate(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         QCOMPARE(window->windowTitle(), QStringLiteral("RISK ASSESSMENT"));
         QCOMPARE(window->entry(1)->text(), shipped("PLUMEXData/grndwatr/pce-plume.tri").toUpper());
         QCOMPARE(window->entry(2)->text(), QStringLiteral("0:250:25"));
@@ -213,7 +204,8 @@ private slots:
         auto* window = new RiskAnalysis(state, prompter, services, programDirectory_.path());
         const std::unique_ptr<RiskAnalysis> owner(window);
         window->showAnalysis();
-        activate(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         showPage(*window, 1);
         QTest::mouseClick(window->concentrationOption(2), Qt::LeftButton);
         QStringList values{"1.5", "2", "365", "30", "70", "70"};
