@@ -93,6 +93,7 @@ RiskAnalysis::RiskAnalysis(AppState& state, Prompter& prompter, AnalysisServices
 
 RiskAnalysis::~RiskAnalysis() {
     disconnect(qApp, nullptr, this, nullptr);
+    holdOtherWindows(false);
 }
 
 void RiskAnalysis::showAnalysis() {
@@ -182,6 +183,9 @@ void RiskAnalysis::dispatchMenu(AnalysisMenu menu, int index) {
 // A click on an entry (its release, as a click is counted) goes to the form, which may say why
 // the entry cannot be changed; the focus itself came with the press.
 bool RiskAnalysis::eventFilter(QObject* watched, QEvent* event) {
+    if (holdingOtherWindows_ && isInputForOtherWindow(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease && actionDepth_ == 0) {
         const int row = rowOf(watched);
         if (row != AnalysisRows::NoFocus && static_cast<QWidget*>(watched)->isEnabled()) {
@@ -189,6 +193,43 @@ bool RiskAnalysis::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// While a calculation runs, the main window (or any other) must not replace the analysis under
+// it: the user's input to them is held back until the run ends, as the disabled menus hold back
+// this window's. A message box or dialog the run shows stays usable.
+void RiskAnalysis::holdOtherWindows(bool hold) {
+    if (hold == holdingOtherWindows_) {
+        return;
+    }
+    holdingOtherWindows_ = hold;
+    if (hold) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+}
+
+bool RiskAnalysis::isInputForOtherWindow(QObject* watched, QEvent* event) const {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::Close:
+        break;
+    default:
+        return false;
+    }
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget == nullptr) {
+        return false;
+    }
+    const QWidget* window = widget->window();
+    return window != this && window != QApplication::activeModalWidget();
 }
 
 void RiskAnalysis::focusChanged(QWidget* now) {
@@ -229,6 +270,7 @@ void RiskAnalysis::mirror() {
     intervalFrame_->setVisible(controls.intervalFrameVisible);
     monteCarloPanel_->setText(qText(controls.kindLabel));
     tabs_->setEnabled(controls.dataAreaEnabled);
+    holdOtherWindows(form_.driver().isRunning());
     mirrorMenus();
     mirrorRunDisplay();
     mirrorPage();

@@ -108,6 +108,8 @@ private:
     void mirrorRunDisplay();
     void mirrorPage();
     void mirrorFocus();
+    void holdOtherWindows(bool hold);
+    bool isInputForOtherWindow(QObject* watched, QEvent* event) const;
 
     AnalysisForm form_;
     EventPump* events_;
@@ -131,6 +133,7 @@ private:
     int actionDepth_ = 0;    // forwarded actions under way (a run, a message box, a dialog)
     bool mirroring_ = false; // focus moves made by the mirror itself are not the user's
     int shownModelPage_ = -1;
+    bool holdingOtherWindows_ = false; // a run keeps the user out of the program's other windows
 };
 
 } // namespace torval

@@ -1,6 +1,7 @@
 // The analysis window driven with the keyboard and the mouse: a whole groundwater analysis from
 // New Application to a reopened saved file, and a long Monte Carlo run stopped halfway.
 
+#include "ModalAnswers.h"
 #include "analysisfile/RiskFileService.h"
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloExchange.h"
@@ -13,8 +14,6 @@
 #include "ui/QtEventPump.h"
 #include "ui/QtPrompter.h"
 #include "ui/RiskAnalysisWindow.h"
-
-#include "ModalAnswers.h"
 
 #include <QAction>
 #include <QComboBox>
