@@ -99,8 +99,10 @@ QTableWidget* grid(int rows, std::span<const std::string_view> captions,
         headers << qText(caption);
     }
     table->setHorizontalHeaderLabels(headers);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every caption readable; the last column takes what width is left.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setMouseTracking(true);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
@@ -136,7 +138,7 @@ MonteCarloDialog::MonteCarloDialog(MonteCarloForm& form, HelpDesk* help,
     helpPanel_->setMouseTracking(true);
     helpPanel_->installEventFilter(this);
     layout->addWidget(helpPanel_);
-    resize(std::max(860, sizeHint().width()), std::max(600, sizeHint().height()));
+    resize(std::max(1040, sizeHint().width()), std::max(640, sizeHint().height()));
     refresh();
 }
 
