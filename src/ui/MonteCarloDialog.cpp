@@ -164,6 +164,7 @@ QWidget* MonteCarloDialog::buildInputPart() {
     layout->addWidget(input_, 1);
 
     auto* buttons = new QVBoxLayout;
+    generate_->setAutoDefault(false);
     generate_->setToolTip(QStringLiteral("Generate the values of the variants (F7)"));
     connect(generate_, &QPushButton::clicked, this, &MonteCarloDialog::generate);
     buttons->addWidget(generate_);
