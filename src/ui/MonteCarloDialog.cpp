@@ -22,6 +22,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <span>
 
 namespace torval {
 
@@ -297,6 +298,10 @@ void MonteCarloDialog::commitOpenEditor() {
 
 void MonteCarloDialog::generate() {
     commitOpenEditor();
+    // The form shows its wait caption for as long as it generates; the panel must be painted
+    // now to show it at all.
+    helpPanel_->setText(qText(MonteCarloForm::PleaseWait));
+    helpPanel_->repaint();
     form_.prompter().setBusy(true);
     form_.GenerateCommand();
     form_.prompter().setBusy(false);

@@ -14,6 +14,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
