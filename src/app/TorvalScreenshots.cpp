@@ -4,15 +4,23 @@
 // itself, and then puts each window on the screen and grabs it.
 
 #include "AppState.h"
+#include "analysisfile/RiskDataFile.h"
+#include "datafiles/ChemicalSelectionForm.h"
+#include "intake/AnalysisForm.h"
+#include "intake/DataFileLoading.h"
+#include "montecarlo/MonteCarloColumns.h"
+#include "montecarlo/MonteCarloSaveRestore.h"
 #include "shell/DirectoryForm.h"
 #include "shell/HelpDesk.h"
 #include "shell/NewForm.h"
 #include "shell/PreferencesForm.h"
 #include "ui/AboutDialog.h"
+#include "ui/ChemicalSelectionDialog.h"
 #include "ui/DesktopProgram.h"
 #include "ui/DirectoryFormDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MonteCarloDialog.h"
 #include "ui/NewFormDialog.h"
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtText.h"
@@ -26,9 +34,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <iostream>
+#include <optional>
+#include <stogen/GeneratorRequest.h>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -109,6 +121,77 @@ bool grabAnalyses(torval::DesktopProgram& program, const torval::AppState& state
     return ok;
 }
 
+// The file dialog of a data-file open, answered with one file.
+class GivenFile : public torval::FileDialogs {
+public:
+    explicit GivenFile(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> openFile(const torval::FileChoice&) override { return path_; }
+    std::optional<std::string> saveFile(const torval::FileChoice&) override { return {}; }
+    std::optional<std::string> browseDirectory(const torval::DirectoryChoice&) override {
+        return {};
+    }
+
+private:
+    std::string path_;
+};
+
+// The chemical window over the species of a shipped multiple-species groundwater file.
+bool grabChemicalWindow(torval::Prompter& prompter, const QDir& programDir, const QDir& outDir) {
+    torval::AppState state;
+    state.MediumCode = torval::Medium::GroundwaterMultipleSpecies;
+    GivenFile dialogs(torval::stdText(
+        programDir.filePath(QStringLiteral("PLUMEXData/grndwatr/pce-tce-chain.mc2"))));
+    if (!torval::OpenModelDataFile(state, dialogs, prompter, torval::DataFileReaders::standard())) {
+        return false;
+    }
+    torval::ChemicalSelectionForm form(state, prompter);
+    torval::ChemicalSelectionDialog dialog(form);
+    return saveGrab(dialog, outDir, QStringLiteral("chemical-window"));
+}
+
+// The Monte Carlo window as the analysis opens it on a shipped Monte Carlo analysis, after a
+// generation and with the arithmetic mean of the first variant chosen.
+class GrabbedMonteCarloWindow : public torval::MonteCarloWindow {
+public:
+    GrabbedMonteCarloWindow(torval::Prompter& prompter, QDir outDir)
+        : prompter_(prompter), outDir_(std::move(outDir)) {}
+
+    void show(torval::AppState& state, const std::vector<torval::AnalysisEntry>& parameters,
+              std::string_view calculationKind) override {
+        torval::MonteCarloForm form(state, prompter_,
+                                    {parameters, torval::AnalysisCallerTag, calculationKind},
+                                    &monteCarlo);
+        torval::MonteCarloDialog window(form, nullptr, nullptr);
+        window.show();
+        window.generateButton()->click();
+        emit window.resultGrid()->cellDoubleClicked(0, torval::ResultColumn::ArithmeticMean);
+        grabbed = saveGrab(window, outDir_, QStringLiteral("monte-carlo-window"));
+    }
+    void applySelection(torval::AppState&, std::vector<torval::AnalysisEntry>&) override {}
+
+    bool grabbed = false;
+
+private:
+    torval::Prompter& prompter_;
+    QDir outDir_;
+};
+
+bool grabMonteCarloWindow(torval::Prompter& prompter, const QDir& programDir, const QDir& outDir) {
+    torval::AppState state;
+    const QString analysis =
+        programDir.filePath(QStringLiteral("SampleDat/drinking-water-monte-carlo.tvl"));
+    if (!torval::ReadRiskDataFile(state, prompter, torval::stdText(analysis))) {
+        return false;
+    }
+    GrabbedMonteCarloWindow window(prompter, outDir);
+    torval::AnalysisServices services;
+    services.monteCarlo = &window;
+    torval::AnalysisForm form(state, prompter, services);
+    form.load();
+    form.MonteCarloCommand();
+    return window.grabbed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -172,5 +255,8 @@ int main(int argc, char** argv) {
     program.helpWindow()->hide();
 
     ok = grabAnalyses(program, state, outDir) && ok;
+    const QDir programDir(torval::qText(state.AppPath));
+    ok = grabChemicalWindow(program.prompter(), programDir, outDir) && ok;
+    ok = grabMonteCarloWindow(program.prompter(), programDir, outDir) && ok;
     return ok ? 0 : 1;
 }

@@ -130,6 +130,22 @@ CellColour MonteCarloForm::resultCellColour(int row, int column) const {
                : CellColour::BlackOnWhite;
 }
 
+// A file with several chemicals names the current one in its list; a groundwater file with
+// one names its contaminant.
+std::string MonteCarloForm::chemicalCaption() const {
+    const ModelDataSet& data = state_.modelData;
+    const int chemical = state_.MCCurrentChemical;
+    std::string name;
+    if (data.ChemicalNames.isAllocated() && chemical >= data.ChemicalNames.lower() &&
+        chemical <= data.ChemicalNames.upper()) {
+        name = trimBlanks(data.ChemicalNames.at(chemical));
+    }
+    if (name.empty()) {
+        name = trimBlanks(data.ContaminantName);
+    }
+    return name.empty() ? std::string() : "Chemical: " + name;
+}
+
 void MonteCarloForm::pointerOver(HelpArea area) {
     helpCaption_ = helpTextOf(area);
 }

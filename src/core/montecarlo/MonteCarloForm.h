@@ -87,6 +87,12 @@ public:
     MonteCarloForm& operator=(const MonteCarloForm&) = delete;
 
     const ParameterList& parameters() const noexcept { return parameters_; }
+    const AppState& state() const noexcept { return state_; }
+    // The message boxes and the busy pointer of the window's commands.
+    Prompter& prompter() const noexcept { return prompter_; }
+    // The chemical whose tables the window edits, "Chemical: " and its name; empty when the
+    // data name no chemical (a typed-in concentration, or a file without names).
+    std::string chemicalCaption() const;
     const std::string& helpCaption() const noexcept { return helpCaption_; }
     bool closed() const noexcept { return closed_; }
 
