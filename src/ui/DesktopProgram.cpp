@@ -5,6 +5,7 @@
 #include "shell/Platform.h"
 #include "shell/PreferencesForm.h"
 #include "shell/StartUp.h"
+#include "stogen/GeneratorRequest.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -46,7 +47,11 @@ DesktopProgram::DesktopProgram(AppState& state, DesktopOptions options)
     : state_(state), options_(std::move(options)), dialogs_(state, prompter_),
       fileDialogs_(options_.fileDialogs != nullptr ? options_.fileDialogs : &dialogs_),
       riskFiles_(*fileDialogs_, prompter_), viewer_(prompter_, launcher_, &events_),
-      analysisOpener_(*this) {}
+      reports_(printer_, prompter_, *fileDialogs_),
+      monteCarloOutputs_(prompter_, launcher_, printer_, *fileDialogs_, &events_),
+      monteCarloWindow_(nullptr, this, &monteCarloOutputs_),
+      monteCarloExchange_(prompter_, &monteCarlo, &monteCarloWindow_, &monteCarloOutputs_),
+      chemicals_(nullptr, prompter_), analysisOpener_(*this) {}
 
 DesktopProgram::~DesktopProgram() {
     delete analysis_.data();
@@ -85,13 +90,17 @@ bool DesktopProgram::openAnalysis(const std::string& path) {
     return form_ != nullptr && form_->openAnalysisFile(path);
 }
 
-// What the analysis window reaches: this program's dialogs and help, the risk data files, the
-// results viewers through the launcher, and the event pump of the calculation.
+// What the analysis window reaches: this program's dialogs and help, the chemical and Monte
+// Carlo windows, the risk data files, the results viewers through the launcher, the printer
+// and the event pump of the calculation.
 AnalysisServices DesktopProgram::analysisServices() {
     AnalysisServices services;
     services.newApplication = this;
     services.dataFiles = this;
+    services.chemicals = &chemicals_;
+    services.monteCarlo = &monteCarloExchange_;
     services.riskFiles = &riskFiles_;
+    services.printer = &reports_;
     services.viewer = &viewer_;
     services.help = this;
     services.events = &events_;
@@ -107,6 +116,10 @@ void DesktopProgram::AnalysisWindowOpener::show(AppState& state) {
     if (program.analysis_ == nullptr) {
         program.analysis_ = new RiskAnalysis(state, program.prompter_, program.analysisServices(),
                                              qText(state.AppPath), program.window_.get());
+        // The windows the analysis opens are modal over it.
+        program.monteCarloWindow_.setParent(program.analysis_);
+        program.monteCarloOutputs_.setParent(program.analysis_);
+        program.chemicals_.setParent(program.analysis_);
     }
     program.analysis_->showAnalysis();
 }

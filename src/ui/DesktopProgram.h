@@ -5,14 +5,18 @@
 
 #include "AppState.h"
 #include "analysisfile/RiskFileService.h"
+#include "montecarlo/MonteCarloExchange.h"
 #include "reports/ResultsViewing.h"
 #include "shell/ApplicationFlows.h"
 #include "shell/MainForm.h"
+#include "ui/ChemicalSelectionDialog.h"
+#include "ui/MonteCarloDialog.h"
 #include "ui/PrinterChoice.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtLauncher.h"
 #include "ui/QtPrompter.h"
+#include "ui/QtReportPrinter.h"
 
 #include <QObject>
 #include <QPointer>
@@ -103,6 +107,11 @@ private:
     RiskFileService riskFiles_;
     AnalysisResultsViewer viewer_;
     PrinterChoice printer_;
+    QtReportPrinter reports_;
+    QtMonteCarloOutputs monteCarloOutputs_;
+    QtMonteCarloPresenter monteCarloWindow_;
+    MonteCarloExchange monteCarloExchange_;
+    QtChemicalChooser chemicals_;
     AnalysisWindowOpener analysisOpener_;
     QPointer<RiskAnalysis> analysis_;
     std::unique_ptr<MainForm> form_;

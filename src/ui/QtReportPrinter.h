@@ -34,7 +34,7 @@ public:
     void printerSetup() override;
     void printResultsReport(AppState& state) override;
     // File > Print Preview: the same report on the screen.
-    void previewResultsReport(AppState& state);
+    void previewResultsReport(AppState& state) override;
 
 private:
     PrinterChoice& printer_;
