@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -167,14 +168,20 @@ void ChartonWindow::exportChart() {
     if (view == nullptr) {
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export Chart"), QString(), tr("PNG image (*.png);;PDF document (*.pdf)"));
+    QString chosenFilter;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Chart"), QString(),
+        tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"), &chosenFilter);
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
-                                ? saveChartPdf(*view->chartView(), path)
-                                : saveChartPng(*view->chartView(), path);
+    // A name typed without an ending gets the one of the chosen type.
+    const QRegularExpressionMatch ending =
+        QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter);
+    if (QFileInfo(path).suffix().isEmpty() && ending.hasMatch()) {
+        path += ending.captured(1);
+    }
+    const QString problem = saveChart(*view->chartView(), path);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Charton"), problem);
     }
