@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the viewer's results-file reader. A file may only be refused with a
-// ResultsFileError naming a line the file has (or 0), and a file that is read must give what
+// ResultsFileError naming a line the file has, 0 (the whole file) or the line after the last
+// (a file cut short), and a file that is read must give what
 // the viewer then draws: a summary over every value with its figures in order, a histogram that
 // holds every value, the values' CSV and the statistics text.
 #include "ReaderFuzzing.h"
@@ -16,6 +17,11 @@ namespace {
 
 using namespace torval::charton;
 using torval::fuzzing::require;
+
+std::size_t linesOf(std::string_view text) {
+    const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return ends + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
 
 // Near the largest double, differences of values overflow; the figures are checked below it.
 bool moderate(std::span<const double> values) {
@@ -44,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         file = parseResultsFile(text);
     } catch (const ResultsFileError& error) {
-        require(error.line() <=
-                static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+        require(error.line() <= linesOf(text) + 1); // the line after the last: cut short
         return 0;
     }
     if (const auto* intakes = std::get_if<ConcentrationsResults>(&file)) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -22,6 +23,14 @@
 namespace torval::charton {
 
 namespace {
+
+// A name typed without an ending gets the one of the type chosen in the dialog.
+QString withChosenEnding(const QString& path, const QString& chosenFilter) {
+    const QRegularExpressionMatch ending =
+        QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter);
+    return QFileInfo(path).suffix().isEmpty() && ending.hasMatch() ? path + ending.captured(1)
+                                                                   : path;
+}
 
 const QString RecentKey = QStringLiteral("recentFiles");
 constexpr int RecentCount = 8;
@@ -169,17 +178,19 @@ void ChartonWindow::exportChart() {
         return;
     }
     QString chosenFilter;
-    QString path = QFileDialog::getSaveFileName(
+    const QString typed = QFileDialog::getSaveFileName(
         this, tr("Export Chart"), QString(),
         tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"), &chosenFilter);
-    if (path.isEmpty()) {
+    if (typed.isEmpty()) {
         return;
     }
-    // A name typed without an ending gets the one of the chosen type.
-    const QRegularExpressionMatch ending =
-        QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter);
-    if (QFileInfo(path).suffix().isEmpty() && ending.hasMatch()) {
-        path += ending.captured(1);
+    const QString path = withChosenEnding(typed, chosenFilter);
+    // The dialog only asked about replacing the name as typed, not the one with its ending.
+    if (path != typed && QFileInfo::exists(path) &&
+        QMessageBox::question(this, tr("Export Chart"),
+                              tr("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
+        return;
     }
     const QString problem = saveChart(*view->chartView(), path);
     if (!problem.isEmpty()) {
