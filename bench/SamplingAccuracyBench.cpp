@@ -36,8 +36,8 @@ double exactMean() {
 }
 
 double exactP95() {
-    const double location = Concentration.location() + IngestionRate.location() -
-                            std::log(BodyWeight);
+    const double location =
+        Concentration.location() + IngestionRate.location() - std::log(BodyWeight);
     const double scale = std::sqrt(Concentration.scaleSquared() + IngestionRate.scaleSquared());
     return std::exp(location + Z95 * scale);
 }

@@ -138,9 +138,9 @@ bool writeEveryOutput(const CalcRequest& request, AppState& state, Prompter& pro
     if (!request.reportPath.empty() && !writeReport(state, prompter, request.reportPath)) {
         return false;
     }
-    if (!request.csvPath.empty() &&
-        !writeOutput(prompter, request.csvPath,
-                     [&] { WriteIterationCsv(state, request.csvPath); })) {
+    if (!request.csvPath.empty() && !writeOutput(prompter, request.csvPath, [&] {
+            WriteIterationCsv(state, request.csvPath);
+        })) {
         return false;
     }
     return request.savePath.empty() || WriteRiskDataFile(state, prompter, request.savePath);

@@ -78,7 +78,8 @@ void addRiskFigures(nlohmann::json& result, const std::vector<double>& intakes, 
     }
     if (figures.hazardQuotient) {
         risk["referenceDose"] = *factors.referenceDose;
-        risk["hazardQuotient"] = figureJson(*figures.hazardQuotient, HazardQuotientLimit, monteCarlo);
+        risk["hazardQuotient"] =
+            figureJson(*figures.hazardQuotient, HazardQuotientLimit, monteCarlo);
     }
     result["risk"] = risk;
 }

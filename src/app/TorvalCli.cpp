@@ -26,9 +26,9 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cmath>
-#include <optional>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace {

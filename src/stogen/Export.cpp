@@ -46,7 +46,6 @@ extern "C" STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, 
     return answer(request, values, &torval::stogen::generateSeries);
 }
 
-extern "C" STOGEN_API int16_t STOGEN_CALL latinHypercube(GeneratorRequest* request,
-                                                         float* values) {
+extern "C" STOGEN_API int16_t STOGEN_CALL latinHypercube(GeneratorRequest* request, float* values) {
     return answer(request, values, &torval::stogen::generateStratifiedSeries);
 }

@@ -141,8 +141,7 @@ MonteCarloGenerator SamplingGenerators::forSampling(MonteCarloSampling sampling)
 
 bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
                         const SamplingGenerators& generators) {
-    return GenerateSimulation(state, prompter, parameters,
-                              generators.forSampling(state.Sampling));
+    return GenerateSimulation(state, prompter, parameters, generators.forSampling(state.Sampling));
 }
 
 } // namespace torval

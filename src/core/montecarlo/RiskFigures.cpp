@@ -43,9 +43,9 @@ RiskFigures riskFiguresOf(std::span<const double> intakes, const RiskFactors& fa
         if (dose == 0) {
             throw RunTimeError(ErrorCode::DivisionByZero);
         }
-        figures.hazardQuotient = distributionOf(
-            transformed(intakes, [dose](double intake) { return intake / dose; }),
-            HazardQuotientLimit);
+        figures.hazardQuotient =
+            distributionOf(transformed(intakes, [dose](double intake) { return intake / dose; }),
+                           HazardQuotientLimit);
     }
     return figures;
 }

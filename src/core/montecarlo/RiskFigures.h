@@ -25,8 +25,8 @@ struct RiskDistribution {
 };
 
 struct RiskFigures {
-    std::optional<RiskDistribution> cancerRisk;      // with a slope factor
-    std::optional<RiskDistribution> hazardQuotient;  // with a reference dose
+    std::optional<RiskDistribution> cancerRisk;     // with a slope factor
+    std::optional<RiskDistribution> hazardQuotient; // with a reference dose
 };
 
 // `intakes` in mg/(kg-day), one per iteration (a single one for a regular result), not empty.

@@ -111,8 +111,7 @@ std::string ChemicalRiskValues::text() const {
             text += std::string(SlopeFactorKey) + '=' + generalText(*values.slopeFactor) + '\n';
         }
         if (values.referenceDose) {
-            text +=
-                std::string(ReferenceDoseKey) + '=' + generalText(*values.referenceDose) + '\n';
+            text += std::string(ReferenceDoseKey) + '=' + generalText(*values.referenceDose) + '\n';
         }
     }
     return text;

@@ -62,9 +62,9 @@ enum GeneratorDistribution {
     GeneratorLoguniform = 7
 };
 
-/* What monteCarlo and latinHypercube return. Every code but GeneratorOk means no value was written and Count was
- * set to 0 (except GeneratorNullArgument with no request, where there is no Count to set).
- * A request is checked in this order and the first failing check gives the code. */
+/* What monteCarlo and latinHypercube return. Every code but GeneratorOk means no value was written
+ * and Count was set to 0 (except GeneratorNullArgument with no request, where there is no Count to
+ * set). A request is checked in this order and the first failing check gives the code. */
 enum GeneratorStatus {
     GeneratorOk = 0,
     GeneratorNullArgument = 1,        /* request or values is a null pointer */
