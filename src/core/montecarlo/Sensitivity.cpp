@@ -5,24 +5,29 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace torval {
 
+// The values sorted beside their positions: a direct sort of the pairs runs several times
+// faster than an indirect sort of positions. The order among equal values does not matter,
+// as they share one rank.
 std::vector<double> averageRanks(std::span<const double> values) {
-    std::vector<std::size_t> order(values.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+    std::vector<std::pair<double, std::size_t>> sorted(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        sorted[i] = {values[i], i};
+    }
+    std::sort(sorted.begin(), sorted.end());
     std::vector<double> ranks(values.size());
-    for (std::size_t first = 0; first < order.size();) {
+    for (std::size_t first = 0; first < sorted.size();) {
         std::size_t last = first;
-        while (last + 1 < order.size() && values[order[last + 1]] == values[order[first]]) {
+        while (last + 1 < sorted.size() && sorted[last + 1].first == sorted[first].first) {
             ++last;
         }
         // Positions first..last (from 0) are ranks first+1..last+1; their mean:
         const double shared = static_cast<double>(first + last) / 2.0 + 1.0;
         for (std::size_t k = first; k <= last; ++k) {
-            ranks[order[k]] = shared;
+            ranks[sorted[k].second] = shared;
         }
         first = last + 1;
     }
@@ -66,9 +71,16 @@ std::vector<SensitivityEntry> SensitivityAnalysis(const std::vector<VariedInput>
                                                   std::span<const double> intakes) {
     std::vector<SensitivityEntry> entries;
     double sumOfSquares = 0;
+    const bool intakesUsable = !intakes.empty() && allNumbers(intakes);
+    // The intakes are ranked once for every input.
+    const std::vector<double> intakeRanks =
+        intakesUsable ? averageRanks(intakes) : std::vector<double>();
     for (const VariedInput& input : inputs) {
-        const bool usable = !intakes.empty() && allNumbers(input.values) && allNumbers(intakes);
-        const double r = usable ? rankCorrelation(input.values, intakes) : 0.0;
+        if (input.values.size() != intakes.size()) {
+            throw RunTimeError(ErrorCode::SubscriptOutOfRange);
+        }
+        const bool usable = intakesUsable && allNumbers(input.values);
+        const double r = usable ? pearson(averageRanks(input.values), intakeRanks) : 0.0;
         entries.push_back({input.label, r, 0.0});
         sumOfSquares += r * r;
     }
