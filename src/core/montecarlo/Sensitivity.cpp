@@ -9,9 +9,8 @@
 
 namespace torval {
 
-// The values sorted beside their positions: a direct sort of the pairs runs several times
-// faster than an indirect sort of positions. The order among equal values does not matter,
-// as they share one rank.
+// The values sorted beside their positions (a direct sort of the pairs beats an indirect sort
+// of positions). The order among equal values does not matter, as they share one rank.
 std::vector<double> averageRanks(std::span<const double> values) {
     std::vector<std::pair<double, std::size_t>> sorted(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {

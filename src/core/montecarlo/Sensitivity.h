@@ -12,7 +12,7 @@
 namespace torval {
 
 // Ranks from 1 in ascending order; equal values share the mean of the ranks they span
-// (2, 2, 5 ranks as 1.5, 1.5, 3).
+// (2, 2, 5 ranks as 1.5, 1.5, 3). The values must not be nan.
 std::vector<double> averageRanks(std::span<const double> values);
 
 // The Pearson correlation of the average ranks of x and y (equal, non-empty lengths). 0 when
