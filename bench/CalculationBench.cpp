@@ -4,6 +4,9 @@
 #include "MonteCarloRun.h"
 #include "intake/AnalysisForm.h"
 #include "intake/AnalysisServices.h"
+#include "intake/VariedInputs.h"
+#include "montecarlo/Convergence.h"
+#include "montecarlo/Sensitivity.h"
 
 #include <random>
 
@@ -25,14 +28,9 @@ void generateValues(torval::AppState& state) {
     state.MonteCarloCount = Evaluations + 1;
 }
 
-void BM_MonteCarloCalculation(benchmark::State& run) {
-    torval::AppState state;
+// The analysis form over `state`, its entries referring to the three variants.
+void prepareAnalysis(torval::AnalysisForm& form, torval::AppState& state) {
     generateValues(state);
-    montecarlobench::SilentPrompter prompter;
-    montecarlobench::IdlePump pump;
-    torval::AnalysisServices services;
-    services.events = &pump;
-    torval::AnalysisForm form(state, prompter, services);
     form.load();
     form.selectConcentration(2);
     state.MonteCarloCount = Evaluations + 1; // the option change reset it
@@ -42,6 +40,16 @@ void BM_MonteCarloCalculation(benchmark::State& run) {
     form.editEntry(16, reference("30", 3));
     form.editEntry(17, "70");
     form.editEntry(18, "70");
+}
+
+void BM_MonteCarloCalculation(benchmark::State& run) {
+    torval::AppState state;
+    montecarlobench::SilentPrompter prompter;
+    montecarlobench::IdlePump pump;
+    torval::AnalysisServices services;
+    services.events = &pump;
+    torval::AnalysisForm form(state, prompter, services);
+    prepareAnalysis(form, state);
     for (auto _ : run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
@@ -49,5 +57,26 @@ void BM_MonteCarloCalculation(benchmark::State& run) {
     montecarlobench::expectFullCalculation(run, state);
 }
 BENCHMARK(BM_MonteCarloCalculation)->Unit(benchmark::kMillisecond);
+
+// What the sensitivity and convergence figures cost after such a calculation: the inputs
+// found again by replaying the evaluations, their rank correlations and the running figures.
+void BM_FiguresAfterCalculation(benchmark::State& run) {
+    torval::AppState state;
+    montecarlobench::SilentPrompter prompter;
+    montecarlobench::IdlePump pump;
+    torval::AnalysisServices services;
+    services.events = &pump;
+    torval::AnalysisForm form(state, prompter, services);
+    prepareAnalysis(form, state);
+    form.CalculationCommand();
+    for (auto _ : run) {
+        const std::vector<double> intakes = torval::CalculatedIntakes(state);
+        benchmark::DoNotOptimize(
+            torval::SensitivityAnalysis(torval::VariedInputValues(state), intakes));
+        benchmark::DoNotOptimize(torval::convergenceOf(intakes));
+    }
+    montecarlobench::expectFullCalculation(run, state);
+}
+BENCHMARK(BM_FiguresAfterCalculation)->Unit(benchmark::kMillisecond);
 
 } // namespace
