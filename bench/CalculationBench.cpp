@@ -4,6 +4,9 @@
 #include "MonteCarloRun.h"
 #include "intake/AnalysisForm.h"
 #include "intake/AnalysisServices.h"
+#include "intake/VariedInputs.h"
+#include "montecarlo/Convergence.h"
+#include "montecarlo/Sensitivity.h"
 
 namespace {
 
@@ -12,21 +15,12 @@ using montecarlobench::reference;
 
 void BM_MonteCarloCalculation(benchmark::State& run) {
     torval::AppState state;
-    montecarlobench::generateValues(state);
     montecarlobench::SilentPrompter prompter;
     montecarlobench::IdlePump pump;
     torval::AnalysisServices services;
     services.events = &pump;
     torval::AnalysisForm form(state, prompter, services);
-    form.load();
-    form.selectConcentration(2);
-    state.MonteCarloCount = Evaluations + 1; // the option change reset it
-    form.editEntry(12, reference("1.5", 1));
-    form.editEntry(14, reference("2", 2));
-    form.editEntry(15, "365");
-    form.editEntry(16, reference("30", 3));
-    form.editEntry(17, "70");
-    form.editEntry(18, "70");
+    montecarlobench::prepareAnalysis(form, state);
     for (auto _ : run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
@@ -34,5 +28,26 @@ void BM_MonteCarloCalculation(benchmark::State& run) {
     montecarlobench::expectFullCalculation(run, state);
 }
 BENCHMARK(BM_MonteCarloCalculation)->Unit(benchmark::kMillisecond);
+
+// What the sensitivity and convergence figures cost after such a calculation: the inputs
+// found again by replaying the evaluations, their rank correlations and the running figures.
+void BM_FiguresAfterCalculation(benchmark::State& run) {
+    torval::AppState state;
+    montecarlobench::SilentPrompter prompter;
+    montecarlobench::IdlePump pump;
+    torval::AnalysisServices services;
+    services.events = &pump;
+    torval::AnalysisForm form(state, prompter, services);
+    montecarlobench::prepareAnalysis(form, state);
+    form.CalculationCommand();
+    for (auto _ : run) {
+        const std::vector<double> intakes = torval::CalculatedIntakes(state);
+        benchmark::DoNotOptimize(
+            torval::SensitivityAnalysis(torval::VariedInputValues(state), intakes));
+        benchmark::DoNotOptimize(torval::convergenceOf(intakes));
+    }
+    montecarlobench::expectFullCalculation(run, state);
+}
+BENCHMARK(BM_FiguresAfterCalculation)->Unit(benchmark::kMillisecond);
 
 } // namespace

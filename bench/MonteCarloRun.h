@@ -3,6 +3,7 @@
 // the reference text an analysis entry holds for a variant, and the check that a calculation ran
 // to its end.
 #include "AppState.h"
+#include "intake/AnalysisForm.h"
 #include "shell/EventPump.h"
 #include "shell/Prompter.h"
 
@@ -45,6 +46,20 @@ inline void generateValues(torval::AppState& state) {
         }
     }
     state.MonteCarloCount = Evaluations + 1;
+}
+
+// The analysis form over `state`, its entries referring to the three variants.
+inline void prepareAnalysis(torval::AnalysisForm& form, torval::AppState& state) {
+    generateValues(state);
+    form.load();
+    form.selectConcentration(2);
+    state.MonteCarloCount = Evaluations + 1; // the option change reset it
+    form.editEntry(12, reference("1.5", 1));
+    form.editEntry(14, reference("2", 2));
+    form.editEntry(15, "365");
+    form.editEntry(16, reference("30", 3));
+    form.editEntry(17, "70");
+    form.editEntry(18, "70");
 }
 
 inline void expectFullCalculation(benchmark::State& run, const torval::AppState& state) {

@@ -16,30 +16,15 @@
 namespace {
 
 using montecarlobench::Evaluations;
-using montecarlobench::reference;
-
-// The concentration and two parameters varied, the other parameters typed.
-void enterAnalysis(torval::AnalysisForm& form, torval::AppState& state) {
-    form.selectConcentration(2);
-    state.MonteCarloCount = Evaluations + 1; // the option change reset it
-    form.editEntry(12, reference("1.5", 1));
-    form.editEntry(14, reference("2", 2));
-    form.editEntry(15, "365");
-    form.editEntry(16, reference("30", 3));
-    form.editEntry(17, "70");
-    form.editEntry(18, "70");
-}
 
 void BM_CalculationWithoutWindow(benchmark::State& run) {
     torval::AppState state;
-    montecarlobench::generateValues(state);
     montecarlobench::SilentPrompter prompter;
     montecarlobench::IdlePump pump;
     torval::AnalysisServices services;
     services.events = &pump;
     torval::AnalysisForm form(state, prompter, services);
-    form.load();
-    enterAnalysis(form, state);
+    montecarlobench::prepareAnalysis(form, state);
     for (auto _ : run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
@@ -50,14 +35,13 @@ BENCHMARK(BM_CalculationWithoutWindow)->Unit(benchmark::kMillisecond);
 
 void BM_CalculationThroughWindow(benchmark::State& run) {
     torval::AppState state;
-    montecarlobench::generateValues(state);
     montecarlobench::SilentPrompter prompter;
     torval::QtEventPump pump;
     torval::AnalysisServices services;
     services.events = &pump;
     auto window = std::make_unique<torval::RiskAnalysis>(state, prompter, services, QString());
-    window->showAnalysis();
-    enterAnalysis(window->form(), state);
+    window->show();
+    montecarlobench::prepareAnalysis(window->form(), state);
     QApplication::processEvents();
     for (auto _ : run) {
         window->calculationAction()->trigger();

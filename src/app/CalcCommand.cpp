@@ -1,10 +1,13 @@
 #include "CalcCommand.h"
 
+#include "CalcFigures.h"
 #include "CountingPrompter.h"
 #include "IntakeCommand.h"
 #include "analysisfile/RiskDataFile.h"
 #include "intake/AnalysisForm.h"
+#include "intake/VariedInputs.h"
 #include "montecarlo/IntakeSummary.h"
+#include "montecarlo/IterationCsv.h"
 #include "print/PdfPrintSink.h"
 #include "reports/PlotFile.h"
 #include "reports/ResultsReport.h"
@@ -28,15 +31,6 @@ bool isMonteCarloResult(const AppState& state) {
     return contains(lowerCase(state.riskInput.ResultText), "monte");
 }
 
-// Elements 1..ResultCount-1 of IntakeResults: every evaluation of the last calculation.
-std::vector<double> intakesOf(const AppState& state) {
-    std::vector<double> intakes;
-    for (std::int32_t i = 1; i < state.ResultCount; ++i) {
-        intakes.push_back(state.IntakeResults.at(i));
-    }
-    return intakes;
-}
-
 // Runs the analysis window's Calculation command on the analysis as read; true when the
 // calculation ran to its end.
 bool calculate(AppState& state, Prompter& prompter) {
@@ -47,12 +41,12 @@ bool calculate(AppState& state, Prompter& prompter) {
     return !state.ResultsOutdated;
 }
 
-void printSummary(const AppState& state, std::ostream& out) {
+void printIntakeSummary(const AppState& state, std::ostream& out) {
     if (!isMonteCarloResult(state)) {
         out << "Chemical Intake: " << state.riskInput.ResultText << " mg/(kg-day)\n";
         return;
     }
-    const std::vector<double> intakes = intakesOf(state);
+    const std::vector<double> intakes = CalculatedIntakes(state);
     out << "Chemical Intake: Monte Carlo Simulation\n";
     out << "Iterations: " << intakes.size() << '\n';
     if (intakes.empty()) {
@@ -73,8 +67,13 @@ void printSummary(const AppState& state, std::ostream& out) {
     }
 }
 
-void printJson(const AppState& state, std::ostream& out) {
-    const std::vector<double> intakes = intakesOf(state);
+void printSummary(const AppState& state, const RiskFactors& risk, std::ostream& out) {
+    printIntakeSummary(state, out);
+    printRiskFigures(out, CalculatedIntakes(state), isMonteCarloResult(state), risk);
+}
+
+void printJson(const AppState& state, const RiskFactors& risk, std::ostream& out) {
+    const std::vector<double> intakes = CalculatedIntakes(state);
     nlohmann::json result = {{"resultText", state.riskInput.ResultText},
                              {"resultCount", state.ResultCount},
                              {"intakes", intakes}};
@@ -84,7 +83,9 @@ void printJson(const AppState& state, std::ostream& out) {
                                 {"p5", summary.p5},     {"median", summary.median},
                                 {"p95", summary.p95},   {"max", summary.maximum},
                                 {"mean", summary.mean}, {"sd", summary.standardDeviation}};
+        addMonteCarloFigures(result, state, intakes);
     }
+    addRiskFigures(result, intakes, isMonteCarloResult(state), risk);
     out << result.dump(2) << '\n';
 }
 
@@ -137,6 +138,11 @@ bool writeEveryOutput(const CalcRequest& request, AppState& state, Prompter& pro
     if (!request.reportPath.empty() && !writeReport(state, prompter, request.reportPath)) {
         return false;
     }
+    if (!request.csvPath.empty() && !writeOutput(prompter, request.csvPath, [&] {
+            WriteIterationCsv(state, request.csvPath);
+        })) {
+        return false;
+    }
     return request.savePath.empty() || WriteRiskDataFile(state, prompter, request.savePath);
 }
 
@@ -165,10 +171,15 @@ int runCalc(const CalcRequest& request, Prompter& prompter, std::ostream& out, s
         err << "torval-cli: the calculation of " << request.path << " did not run to its end\n";
         return ExitRunTimeError;
     }
-    if (request.json) {
-        printJson(*state, out);
-    } else {
-        printSummary(*state, out);
+    try {
+        if (request.json) {
+            printJson(*state, request.risk, out);
+        } else {
+            printSummary(*state, request.risk, out);
+        }
+    } catch (const std::exception& failure) {
+        reportFailure(prompter, failure, "", "");
+        return ExitRunTimeError;
     }
     return writeOutputs(request, *state, prompter, err) ? ExitSuccess : ExitFileNotWritten;
 }

@@ -3,8 +3,9 @@
 // a fresh state and the analysis window's Calculation command runs on it, with the Monte Carlo
 // counts and tables exactly as saved (no new generation), so that a saved Monte Carlo analysis
 // gives the same intakes every time. The results can then be written as torval.plt, as the
-// results report (PDF or plain text) and as a new risk data file.
+// results report (PDF or plain text), as CSV and as a new risk data file.
 
+#include "shell/ChemicalRiskValues.h"
 #include "shell/Prompter.h"
 
 #include <ostream>
@@ -17,6 +18,8 @@ struct CalcRequest {
     std::string plotDirectory; // "" for none: where torval.plt is written
     std::string reportPath;    // "" for none: *.pdf renders a PDF, anything else plain text
     std::string savePath;      // "" for none: the analysis with its new results
+    std::string csvPath;       // "" for none: one row per iteration
+    RiskFactors risk;          // adds the risk and the hazard quotient when given
     bool json = false;
 };
 

@@ -24,8 +24,13 @@ constexpr const char* VariantName = "Value";
 // The library's own answer, which the generation ignores, explains a series that did not come.
 std::int16_t lastStatus = GeneratorOk;
 
-std::int16_t STOGEN_CALL recordingGenerator(GeneratorRequest* request, float* values) {
+std::int16_t STOGEN_CALL recordingRandom(GeneratorRequest* request, float* values) {
     lastStatus = monteCarlo(request, values);
+    return lastStatus;
+}
+
+std::int16_t STOGEN_CALL recordingLatinHypercube(GeneratorRequest* request, float* values) {
+    lastStatus = latinHypercube(request, values);
     return lastStatus;
 }
 
@@ -45,6 +50,8 @@ AppState oneVariantState(const GenerateRequest& request) {
     AppState state;
     InitialiseMonteCarloTables(state, 1);
     state.InputTGData.at(1, 1) = variantOf(request);
+    state.Sampling =
+        request.latinHypercube ? MonteCarloSampling::LatinHypercube : MonteCarloSampling::Random;
     return state;
 }
 
@@ -82,7 +89,8 @@ int runGenerate(const GenerateRequest& request, Prompter& prompter, std::ostream
     const ParameterList parameters{{VariantName, "--REMOVE--"},
                                    {state.InputTGData.at(1, 1).Mean, "--REMOVE--"}};
     try {
-        if (!GenerateSimulation(state, prompter, parameters, &recordingGenerator)) {
+        const SamplingGenerators generators{&recordingRandom, &recordingLatinHypercube};
+        if (!GenerateSimulation(state, prompter, parameters, generators)) {
             return ExitRunTimeError;
         }
         printSeries(state, out);

@@ -20,6 +20,7 @@ struct GenerateRequest {
     std::string maximum;
     std::string terms;
     std::optional<std::uint64_t> seed; // as TORVAL_SEED would set it
+    bool latinHypercube = false;       // --sampling lhs
 };
 
 // Prints the terms + 1 values one per line in the general text form, then the statistics;

@@ -4,8 +4,9 @@
 //   torval-cli pathways [--conc TEXT]
 //   torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]
 //   torval-cli calc FILE.tvl [--plot DIR] [--report OUT.pdf|OUT.txt] [--save OUT.tvl] [--json]
+//                   [--csv OUT.csv] [--slope-factor X] [--reference-dose Y]
 //   torval-cli generate --distribution NAME --mean M --variance V --min A --max B --terms N
-//                       [--seed S]
+//                       [--seed S] [--sampling random|lhs]
 //
 // Parameters are taken as texts exactly as typed: an empty text, "-5" or "-.5" arrives as a
 // parameter and is converted by the intake equations, as in a calculation (the window's entry
@@ -24,8 +25,10 @@
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace {
@@ -38,9 +41,9 @@ constexpr const char* Usage =
     "       torval-cli pathways [--conc TEXT]\n"
     "       torval-cli inspect FILE [--medium 2|6] [--chemical I] [--grid]\n"
     "       torval-cli calc FILE.tvl [--plot DIR] [--report OUT.pdf|OUT.txt] [--save OUT.tvl]\n"
-    "                       [--json]\n"
+    "                       [--json] [--csv OUT.csv] [--slope-factor X] [--reference-dose Y]\n"
     "       torval-cli generate --distribution NAME --mean M --variance V --min A --max B\n"
-    "                           --terms N [--seed S]\n";
+    "                           --terms N [--seed S] [--sampling random|lhs]\n";
 
 std::string expectedParameters(int pathway) {
     const torval::PathwayInfo& info = torval::pathwayInfo(pathway);
@@ -75,6 +78,23 @@ int finished(int exitCode) {
     std::cerr << "torval-cli: the output could not be written"
               << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
     return exitCode == torval::cli::ExitSuccess ? torval::cli::ExitFileNotWritten : exitCode;
+}
+
+// A slope factor or a reference dose: a finite number above 0.
+void addFactorOption(CLI::App* command, const std::string& name, std::optional<double>& target,
+                     const std::string& description) {
+    command
+        ->add_option_function<double>(
+            name, [&target](double value) { target = value; }, description)
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                double value = 0;
+                const bool read = CLI::detail::lexical_cast(text, value);
+                return read && std::isfinite(value) && value > 0
+                           ? std::string()
+                           : std::string("a number above 0 is needed, not ") + text;
+            },
+            "POSITIVE"));
 }
 
 int runCommand(int argc, char** argv);
@@ -131,6 +151,14 @@ int runCommand(int argc, char** argv) {
     generate->add_option("--terms", generateRequest.terms, "number of terms")->required();
     generate->add_option("--seed", generateRequest.seed,
                          "seed 0..18446744073709551615, as TORVAL_SEED");
+    generate
+        ->add_option_function<std::string>(
+            "--sampling",
+            [&generateRequest](const std::string& sampling) {
+                generateRequest.latinHypercube = sampling == "lhs";
+            },
+            "random (the default) or lhs (Latin hypercube)")
+        ->check(CLI::IsMember({"random", "lhs"}));
 
     torval::cli::CalcRequest calcRequest;
     CLI::App* calc =
@@ -144,6 +172,12 @@ int runCommand(int argc, char** argv) {
     calc->add_option("--save", calcRequest.savePath, "saves the analysis with its new results")
         ->check(NonEmptyName);
     calc->add_flag("--json", calcRequest.json, "prints the results as one JSON object");
+    calc->add_option("--csv", calcRequest.csvPath, "writes one row per iteration as CSV")
+        ->check(NonEmptyName);
+    addFactorOption(calc, "--slope-factor", calcRequest.risk.slopeFactor,
+                    "cancer slope factor in (mg/kg-day)^-1: adds the lifetime cancer risk");
+    addFactorOption(calc, "--reference-dose", calcRequest.risk.referenceDose,
+                    "reference dose in mg/kg-day: adds the hazard quotient");
 
     try {
         app.parse(argc, argv);

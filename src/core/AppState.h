@@ -78,6 +78,8 @@ struct AppState {
     BoundedArray<float, 1> GeneratedSeries;
     bool MCDataKept = false;          // the window found rows in the tables when it opened
     bool SimulationGenerated = false; // a generation ran to its end since the window opened
+    // How the next generation draws its values; a choice of the session, never saved.
+    MonteCarloSampling Sampling = MonteCarloSampling::Random;
 
     // The saved copies the analysis window, the calculation and the risk data file read. The
     // saved MonteCarloCount is ResultCount.

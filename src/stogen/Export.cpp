@@ -1,5 +1,6 @@
-// The C entry of the library. Nothing may escape it: no exception crosses the C boundary, and
-// on any refusal the caller's slots stay untouched and Count says that nothing was delivered.
+// The C entries of the library. Nothing may escape them: no exception crosses the C boundary,
+// and on any refusal the caller's slots stay untouched and Count says that nothing was
+// delivered. Both entries check a request the same way; they differ only in how they fill it.
 
 #include "RequestCheck.h"
 #include "Seed.h"
@@ -8,18 +9,18 @@
 
 namespace {
 
-GeneratorStatus deliver(const GeneratorRequest& request, float* values) {
+using SeriesFill = void (*)(const GeneratorRequest&, float*, std::mt19937_64&);
+
+GeneratorStatus deliver(const GeneratorRequest& request, float* values, SeriesFill fill) {
     const GeneratorStatus status = torval::stogen::checkRequest(request);
     if (status != GeneratorOk) {
         return status;
     }
     return torval::stogen::withSeededEngine(
-        [&](std::mt19937_64& engine) { torval::stogen::generateSeries(request, values, engine); });
+        [&](std::mt19937_64& engine) { fill(request, values, engine); });
 }
 
-} // namespace
-
-extern "C" STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, float* values) {
+int16_t answer(GeneratorRequest* request, float* values, SeriesFill fill) {
     if (request == nullptr) {
         return GeneratorNullArgument;
     }
@@ -29,7 +30,7 @@ extern "C" STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, 
         return GeneratorNullArgument;
     }
     try {
-        const GeneratorStatus status = deliver(asked, values);
+        const GeneratorStatus status = deliver(asked, values, fill);
         if (status == GeneratorOk) {
             request->Count = asked.Count;
         }
@@ -37,4 +38,14 @@ extern "C" STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, 
     } catch (...) {
         return GeneratorUnexpectedFailure;
     }
+}
+
+} // namespace
+
+extern "C" STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, float* values) {
+    return answer(request, values, &torval::stogen::generateSeries);
+}
+
+extern "C" STOGEN_API int16_t STOGEN_CALL latinHypercube(GeneratorRequest* request, float* values) {
+    return answer(request, values, &torval::stogen::generateStratifiedSeries);
 }

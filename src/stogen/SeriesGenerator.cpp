@@ -1,6 +1,7 @@
 #include "SeriesGenerator.h"
 
 #include "Distributions.h"
+#include "Stratification.h"
 #include "TruncatedSampler.h"
 #include "UnitVariate.h"
 
@@ -18,24 +19,50 @@ void fill(float* values, std::size_t count, std::mt19937_64& engine, const Sampl
     }
 }
 
-} // namespace
+template <class Sample>
+void fillStratified(float* values, std::size_t count, std::mt19937_64& engine,
+                    const Sample& sample) {
+    for (std::size_t i = 0; i < count; ++i) {
+        values[i] = static_cast<float>(sample(stratumVariate(i, count, engine())));
+    }
+    shuffle(values, count, engine);
+}
 
-void generateSeries(const GeneratorRequest& request, float* values, std::mt19937_64& engine) {
+// Uniform, triangle and loguniform have no distribution on a single point; every
+// distribution restricted to one point gives that point.
+template <class Fill>
+void generateWith(const GeneratorRequest& request, float* values, std::mt19937_64& engine,
+                  const Fill& fillValues) {
     const auto count = static_cast<std::size_t>(request.Count);
     const double minimum = request.Minimum;
     const double maximum = request.Maximum;
-    // Uniform, triangle and loguniform have no distribution on a single point; every
-    // distribution restricted to one point gives that point.
     if (minimum == maximum) {
-        fill(values, count, engine, [minimum](double) { return minimum; });
+        fillValues(values, count, engine, [minimum](double) { return minimum; });
         return;
     }
     std::visit(
         [&](const auto& distribution) {
             const TruncatedSampler sampler(distribution, minimum, maximum);
-            fill(values, count, engine, sampler);
+            fillValues(values, count, engine, sampler);
         },
         targetDistribution(request));
+}
+
+} // namespace
+
+void generateSeries(const GeneratorRequest& request, float* values, std::mt19937_64& engine) {
+    generateWith(request, values, engine,
+                 [](float* slots, std::size_t count, std::mt19937_64& source, const auto& sample) {
+                     fill(slots, count, source, sample);
+                 });
+}
+
+void generateStratifiedSeries(const GeneratorRequest& request, float* values,
+                              std::mt19937_64& engine) {
+    generateWith(request, values, engine,
+                 [](float* slots, std::size_t count, std::mt19937_64& source, const auto& sample) {
+                     fillStratified(slots, count, source, sample);
+                 });
 }
 
 } // namespace torval::stogen

@@ -149,6 +149,19 @@ void EvaluationPlan::resolve(std::int16_t evaluation, ResolvedEvaluation& work) 
     }
 }
 
+std::vector<EvaluationPlan::VariedField> EvaluationPlan::variedFields() const {
+    std::vector<VariedField> varied;
+    if (concentrationSelected_ && concentration_.source != Source::Text) {
+        varied.push_back({true, 0});
+    }
+    for (std::size_t position = 0; position < parameters_.size(); ++position) {
+        if (parameters_[position].source != Source::Text) {
+            varied.push_back({false, position});
+        }
+    }
+    return varied;
+}
+
 void EvaluationPlan::resolveInto(const Field& field, std::int16_t evaluation,
                                  EvaluationNumber& target) const {
     if (field.source == Source::Text) {

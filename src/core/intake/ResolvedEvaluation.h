@@ -58,6 +58,14 @@ public:
     // keep what the previous evaluation left.
     void resolve(std::int16_t evaluation, ResolvedEvaluation& work) const;
 
+    // The fields that take a value of the generated tables (or of the data file) in each
+    // evaluation: the concentration first, when it is one, then the parameters in set order.
+    struct VariedField {
+        bool concentration = false;
+        std::size_t position = 0; // in ResolvedEvaluation::Parameters
+    };
+    std::vector<VariedField> variedFields() const;
+
 private:
     enum class Source { Text, Variant, FileValue };
 

@@ -130,4 +130,18 @@ bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList
     return true;
 }
 
+MonteCarloGenerator SamplingGenerators::forSampling(MonteCarloSampling sampling) const {
+    const MonteCarloGenerator chosen =
+        sampling == MonteCarloSampling::LatinHypercube ? latinHypercube : random;
+    if (chosen == nullptr) {
+        throw RunTimeError(ErrorCode::IllegalFunctionCall);
+    }
+    return chosen;
+}
+
+bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
+                        const SamplingGenerators& generators) {
+    return GenerateSimulation(state, prompter, parameters, generators.forSampling(state.Sampling));
+}
+
 } // namespace torval

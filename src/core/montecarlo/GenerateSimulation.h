@@ -17,10 +17,23 @@ namespace torval {
 
 using MonteCarloGenerator = std::int16_t(STOGEN_CALL*)(GeneratorRequest*, float*);
 
+// The library's two entry points: `monteCarlo` and `latinHypercube`.
+struct SamplingGenerators {
+    MonteCarloGenerator random = nullptr;
+    MonteCarloGenerator latinHypercube = nullptr;
+
+    // The entry for `sampling`; raises 5 (illegal function call) when it was not supplied.
+    MonteCarloGenerator forSampling(MonteCarloSampling sampling) const;
+};
+
 // Validates the variants (their messages go to the prompter) and generates. Returns true when
 // the generation ran to its end; a validation failure returns false with nothing changed, and
 // a run-time failure is raised to the caller, which reports it.
 bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
                         MonteCarloGenerator generator);
+
+// The same, drawing through the entry that state.Sampling chooses.
+bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList& parameters,
+                        const SamplingGenerators& generators);
 
 } // namespace torval

@@ -11,6 +11,10 @@
 
 namespace torval {
 
+// How a generation draws each variant's values: independent random draws, or one draw from
+// each of n equal-probability strata (Latin hypercube), in a random order.
+enum class MonteCarloSampling { Random, LatinHypercube };
+
 // One row of the variant table.
 struct MonteCarloVariant {
     std::string Name; // parameter name; "" for a row not in use

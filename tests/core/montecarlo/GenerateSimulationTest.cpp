@@ -27,6 +27,18 @@ protected:
     testing::RecordingPrompter prompter;
 };
 
+// The sampling choice picks the entry; one that was not supplied is an illegal function call.
+TEST_F(GenerateSimulationTest, SamplingChoosesTheGeneratorEntry) {
+    AppState state = monteCarloState(1);
+    state.InputTGData.at(1, 1) = bodyWeightVariant();
+    state.Sampling = MonteCarloSampling::LatinHypercube;
+    const SamplingGenerators randomOnly{&FakeGenerator::generate, nullptr};
+    EXPECT_THROW(GenerateSimulation(state, prompter, {}, randomOnly), RunTimeError);
+    EXPECT_TRUE(FakeGenerator::requests.empty());
+    ASSERT_TRUE(GenerateSimulation(state, prompter, {}, {nullptr, &FakeGenerator::generate}));
+    EXPECT_EQ(FakeGenerator::requests.size(), 1U);
+}
+
 TEST_F(GenerateSimulationTest, Terms100GiveCount101ValuesPerVariant) {
     AppState state = monteCarloState(3);
     state.InputTGData.at(2, 1) = bodyWeightVariant();

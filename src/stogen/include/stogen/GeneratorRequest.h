@@ -1,7 +1,8 @@
 #ifndef STOGEN_GENERATOR_REQUEST_H
 #define STOGEN_GENERATOR_REQUEST_H
 /* The generator library's whole C interface: the request record the program fills for one
- * Monte Carlo variant and the one exported function that writes the variant's random values.
+ * Monte Carlo variant and the two exported functions that write the variant's random values
+ * (plain random sampling and Latin hypercube sampling).
  * The program calls it once per variant in use; tests and torval-cli call it the same way.
  * The header stays plain C so that any caller with a C ABI can use the library. */
 
@@ -61,9 +62,9 @@ enum GeneratorDistribution {
     GeneratorLoguniform = 7
 };
 
-/* What monteCarlo returns. Every code but GeneratorOk means no value was written and Count was
- * set to 0 (except GeneratorNullArgument with no request, where there is no Count to set).
- * A request is checked in this order and the first failing check gives the code. */
+/* What monteCarlo and latinHypercube return. Every code but GeneratorOk means no value was written
+ * and Count was set to 0 (except GeneratorNullArgument with no request, where there is no Count to
+ * set). A request is checked in this order and the first failing check gives the code. */
 enum GeneratorStatus {
     GeneratorOk = 0,
     GeneratorNullArgument = 1,        /* request or values is a null pointer */
@@ -86,6 +87,12 @@ extern "C" {
 /* Writes request->Count values of the requested distribution, truncated to
  * [Minimum, Maximum], into values[0 .. Count - 1] and never beyond. */
 STOGEN_API int16_t STOGEN_CALL monteCarlo(GeneratorRequest* request, float* values);
+
+/* Latin hypercube sampling of the same request, checked and answered exactly as monteCarlo:
+ * the truncated distribution's probability window is cut into Count strata of equal
+ * probability, one value is drawn inside each stratum, and the values are written in a random
+ * order. Shares monteCarlo's seeded engine. */
+STOGEN_API int16_t STOGEN_CALL latinHypercube(GeneratorRequest* request, float* values);
 
 #if defined(__cplusplus)
 }
