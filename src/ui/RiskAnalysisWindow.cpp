@@ -31,11 +31,18 @@ AnalysisServices ownServices(AnalysisServices services, WindowCloser* closer, Ev
 }
 
 // The highlight of the caption of the entry that has the focus: blue text on a raised panel.
+// Set only when it changes, so that mirroring repaints nothing that stays as it was.
 void showHighlight(QLabel* caption, bool highlighted) {
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, highlighted ? QColor(0, 0, 255) : QColor(0, 0, 0));
-    caption->setPalette(palette);
-    caption->setFrameShadow(highlighted ? QFrame::Raised : QFrame::Sunken);
+    const QColor text = highlighted ? QColor(0, 0, 255) : QColor(0, 0, 0);
+    if (caption->palette().color(QPalette::WindowText) != text) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, text);
+        caption->setPalette(palette);
+    }
+    const QFrame::Shadow shadow = highlighted ? QFrame::Raised : QFrame::Sunken;
+    if (caption->frameShadow() != shadow) {
+        caption->setFrameShadow(shadow);
+    }
 }
 
 // An entry holding a Monte Carlo reference is drawn in red and takes no typing.
