@@ -17,6 +17,8 @@
 #include "ui/QtLauncher.h"
 #include "ui/QtReportPrinter.h"
 
+#include "ModalAnswers.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -36,24 +38,6 @@ using torval::testing::ScriptedFileDialogs;
 namespace {
 
 const QString Data = QStringLiteral(TORVAL_SHIPPED_DATA);
-
-// Runs `answer` on the next modal window once it is on the screen; a failed check closes it.
-void onNextModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        answer(modal);
-        if (QTest::currentTestFailed() && modal->isVisible()) {
-            qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
-        }
-    });
-    poll->start(10);
-}
 
 // Opens the cell's editor as F2 does and types the text; Tab commits it, anything else leaves
 // the editor open.

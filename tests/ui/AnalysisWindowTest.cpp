@@ -28,6 +28,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace torval;
 
@@ -64,9 +65,9 @@ void typeCell(QTableWidget* grid, int column, const QString& text, bool commit) 
     }
 }
 
-// The ingestion rate varied normally over 1,000 terms, generated (F7 commits the distribution
-// still being edited), its whole series taken by a double click, then Exit.
-void varyIngestionRate(QWidget* modal) {
+// In the Monte Carlo window: the ingestion rate varied normally over `terms`, generated (F7
+// commits the distribution still being edited), its whole series taken by a double click, Exit.
+void varyIngestionRate(QWidget* modal, const char* terms) {
     auto* window = qobject_cast<MonteCarloDialog*>(modal);
     QVERIFY(window != nullptr);
     QTableWidget* input = window->inputGrid();
@@ -74,7 +75,7 @@ void varyIngestionRate(QWidget* modal) {
     const std::pair<int, const char*> cells[] = {{InputColumn::Minimum, "1"},
                                                  {InputColumn::Maximum, "3"},
                                                  {InputColumn::Variance, "0.25"},
-                                                 {InputColumn::Terms, "1000"}};
+                                                 {InputColumn::Terms, terms}};
     for (const auto& [column, text] : cells) {
         typeCell(input, column, QString::fromLatin1(text), true);
     }
@@ -85,6 +86,14 @@ void varyIngestionRate(QWidget* modal) {
     QTest::mouseClick(result->viewport(), Qt::LeftButton, {}, cell);
     QTest::mouseDClick(result->viewport(), Qt::LeftButton, {}, cell);
     window->fileAction(MonteCarloFileItem::Exit)->trigger();
+}
+
+// Answers the next message box with `button`, keeping its title and text in `seen`.
+void answerNextBox(QString& seen, QMessageBox::StandardButton button) {
+    onNextModal([&seen, button](QWidget* box) {
+        seen = box->windowTitle() + '|' + qobject_cast<QMessageBox*>(box)->text();
+        pressButton(box, button);
+    });
 }
 
 void showPage(RiskAnalysis& window, int page) {
@@ -123,29 +132,6 @@ std::vector<double> recalculated(const std::string& path) {
     form.CalculationCommand();
     return state.ResultsOutdated ? std::vector<double>{} : intakes(state);
 }
-
-// The user's work in the Monte Carlo window: the first parameter offered varied normally over
-// `terms` values, generated, its whole series taken, then Exit.
-class VaryFirstParameter : public MonteCarloPresenter {
-public:
-    explicit VaryFirstParameter(int terms) : terms_(terms) {}
-    void present(MonteCarloForm& form) override {
-        const std::vector<std::string> cells = {
-            form.parameters().names.at(0), "",      "0.5", "3", "0.25",
-            std::to_string(terms_),        "Normal"};
-        for (int column = 0; column < InputColumn::Count; ++column) {
-            if (!cells[static_cast<std::size_t>(column)].empty()) {
-                form.commitInputCell(1, column, cells[static_cast<std::size_t>(column)]);
-            }
-        }
-        form.GenerateCommand();
-        form.ResultDoubleClick(1, ResultColumn::Variant);
-        form.ExitCommand();
-    }
-
-private:
-    int terms_;
-};
 
 } // namespace
 
@@ -221,7 +207,7 @@ private slots:
         QVERIFY(window->menuAction(AnalysisMenu::Results, ResultsItem::View)->isEnabled());
         QVERIFY(!window->menuAction(AnalysisMenu::Results, ResultsItem::Graphics)->isEnabled());
 
-        onNextModal(varyIngestionRate);
+        onNextModal([](QWidget* modal) { varyIngestionRate(modal, "1000"); });
         QTest::mouseClick(window->monteCarloPanel(), Qt::LeftButton);
         QVERIFY(window->entry(14)->text().endsWith(QStringLiteral("Monte Carlo|2:1")));
         QCOMPARE(window->monteCarloPanel()->text(), QStringLiteral("Monte Carlo"));
@@ -244,80 +230,65 @@ private slots:
 
     // A reference cannot be typed over, and Stop ends a long run before its end.
     void stopEndsALongMonteCarloRun() {
-        constexpr int Terms = 30000;
         AppState state;
         state.AppPath = programDirectory_.path().toStdString();
         state.MediumCode = Medium::Input;
-        state.modelData.ModelName = "input";
         QtPrompter prompter;
         QtEventPump events;
-        VaryFirstParameter user(Terms);
-        MonteCarloExchange exchange(prompter, &monteCarlo, &user);
+        QtMonteCarloPresenter presenter(nullptr, nullptr);
+        MonteCarloExchange exchange(prompter, &monteCarlo, &presenter);
         AnalysisServices services;
         services.monteCarlo = &exchange;
         services.events = &events;
-        auto* window = new RiskAnalysis(state, prompter, services, programDirectory_.path());
-        const std::unique_ptr<RiskAnalysis> owner(window);
-        window->showAnalysis();
-        activate(window);
-        showPage(*window, 1);
-        QTest::mouseClick(window->concentrationOption(2), Qt::LeftButton);
+        RiskAnalysis window(state, prompter, services, programDirectory_.path());
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.showAnalysis();
+        activate(&window);
+        showPage(window, 1);
+        QTest::mouseClick(window.concentrationOption(2), Qt::LeftButton);
         QStringList values{"1.5", "2", "365", "30", "70", "70"};
         for (int row : {12, 14, 15, 16, 17, 18}) {
-            typeInto(window->entry(row), values.takeFirst());
+            typeInto(window.entry(row), values.takeFirst());
         }
-        QTest::mouseClick(window->monteCarloPanel(), Qt::LeftButton);
-        QVERIFY(
-            window->entry(12)->text().trimmed().startsWith(QStringLiteral("Monte Carlo|1.5:1")));
-        QCOMPARE(window->monteCarloPanel()->text(), QStringLiteral("Monte Carlo"));
-        QCOMPARE(window->entry(12)->palette().color(QPalette::Text), QColor(255, 0, 0));
+        onNextModal([](QWidget* modal) { varyIngestionRate(modal, "30000"); });
+        QTest::mouseClick(window.monteCarloPanel(), Qt::LeftButton);
+        QVERIFY(window.entry(14)->text().endsWith(QStringLiteral("Monte Carlo|2:1")));
+        QCOMPARE(window.entry(14)->palette().color(QPalette::Text), QColor(255, 0, 0));
 
-        QString warning;
-        onNextModal([&](QWidget* box) {
-            warning = qobject_cast<QMessageBox*>(box)->text();
-            pressButton(box, QMessageBox::Ok);
-        });
-        QTest::mouseClick(window->entry(12), Qt::LeftButton);
-        QCOMPARE(warning, QStringLiteral("Monte Carlo value is assigned, you cannot change it."));
-        const QString reference = window->entry(12)->text();
-        QTest::keyClicks(window->entry(12), QStringLiteral("9"));
-        QCOMPARE(window->entry(12)->text(), reference);
+        QString seen;
+        answerNextBox(seen, QMessageBox::Ok);
+        QTest::mouseClick(window.entry(14), Qt::LeftButton);
+        QCOMPARE(seen,
+                 QStringLiteral("Warning|Monte Carlo value is assigned, you cannot change it."));
+        const QString reference = window.entry(14)->text();
+        QTest::keyClicks(window.entry(14), QStringLiteral("9"));
+        QCOMPARE(window.entry(14)->text(), reference);
 
-        QString question;
         int progressAtStop = 0;
         QTimer stopper;
         connect(&stopper, &QTimer::timeout, [&] {
-            if (window->stopButton()->isVisible() && window->progressBar()->value() > 0) {
+            if (window.stopButton()->isVisible() && window.progressBar()->value() > 0) {
                 stopper.stop();
-                progressAtStop = window->progressBar()->value();
-                onNextModal([&](QWidget* box) {
-                    question = box->windowTitle() + '|' + qobject_cast<QMessageBox*>(box)->text();
-                    pressButton(box, QMessageBox::Yes);
-                });
-                QTest::mouseClick(window->stopButton(), Qt::LeftButton);
+                progressAtStop = window.progressBar()->value();
+                answerNextBox(seen, QMessageBox::Yes);
+                QTest::mouseClick(window.stopButton(), Qt::LeftButton);
             }
         });
         stopper.start(1);
-        window->form().driver().setPumpInterval(std::chrono::nanoseconds(0));
-        window->calculationAction()->trigger();
-
-        QCOMPARE(question, QStringLiteral("Stop Calculation|Do you want to stop computation "
-                                          "process?\n\nIf YES is selected the output viewed "
-                                          "through the Results menu would not be correct."));
+        window.form().driver().setPumpInterval(std::chrono::nanoseconds(0));
+        window.calculationAction()->trigger();
+        QCOMPARE(seen, QStringLiteral("Stop Calculation|Do you want to stop computation process?"
+                                      "\n\nIf YES is selected the output viewed through the "
+                                      "Results menu would not be correct."));
         QVERIFY(state.ResultsOutdated);
-        QCOMPARE(state.ResultCount, Terms + 1);
+        QCOMPARE(state.ResultCount, 30001);
         QVERIFY(progressAtStop > 0 && progressAtStop < 100);
-        QCOMPARE(state.IntakeResults.at(Terms), 0.0); // never evaluated
-        QVERIFY(!window->stopButton()->isVisible() && !window->progressBar()->isVisible());
-        QVERIFY(window->calculationAction()->isEnabled() && window->tabs()->isEnabled());
+        QCOMPARE(state.IntakeResults.at(30000), 0.0); // never evaluated
+        QVERIFY(!window.stopButton()->isVisible() && window.tabs()->isEnabled());
 
-        QString outdated;
-        onNextModal([&](QWidget* box) {
-            outdated = box->windowTitle();
-            pressButton(box, QMessageBox::No);
-        });
-        window->menuAction(AnalysisMenu::Results, ResultsItem::View)->trigger();
-        QCOMPARE(outdated, QStringLiteral("Results Not Updated"));
+        answerNextBox(seen, QMessageBox::No);
+        window.menuAction(AnalysisMenu::Results, ResultsItem::View)->trigger();
+        QVERIFY(seen.startsWith(QStringLiteral("Results Not Updated|")));
     }
 };
 
