@@ -35,19 +35,6 @@ TEST(ResultsFileTest, ReadsMonteCarloIntakesAndHeader) {
     EXPECT_EQ(results.intakes, (std::vector<double>{4.9958e-4, 0.001202, 12345}));
 }
 
-TEST(ResultsFileTest, ReadsRegularIntakeWithLineFeedsOnly) {
-    std::string text;
-    for (const auto& line :
-         with(concentrationsHeader("1"), {"Chemical Intake: 0.0012 mg/(kg-day)"})) {
-        text += line + "\n";
-    }
-    const ResultsFile file = parseResultsFile(text);
-    const auto& results = std::get<ConcentrationsResults>(file);
-    EXPECT_FALSE(results.monteCarlo);
-    EXPECT_DOUBLE_EQ(results.intake, 0.0012);
-    EXPECT_TRUE(results.intakes.empty());
-}
-
 TEST(ResultsFileTest, ReadsEveryVariantOfAGeneration) {
     const ResultsFile file = parseResultsFile(testing::twoVariantFile());
     const auto& results = std::get<GeneratedResults>(file);

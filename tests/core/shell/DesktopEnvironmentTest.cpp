@@ -50,19 +50,6 @@ TEST(DesktopEnvironment, UserDirectoriesFollowTheXdgVariablesThenHomeThenWindows
     }
 }
 
-TEST(DesktopEnvironment, AWritableDirectoryIsProbedWithoutLeavingAnythingBehind) {
-    const ScratchDirectory dir("desktop");
-    dir.writeFile("plain.txt", "x");
-
-    EXPECT_TRUE(isWritableDirectory(dir.path()));
-    EXPECT_FALSE(isWritableDirectory(dir.path("missing")));
-    EXPECT_FALSE(isWritableDirectory(""));
-    EXPECT_FALSE(isWritableDirectory(dir.path("plain.txt")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
 struct EditorCase {
     std::string what;
     std::set<std::string> existing;
