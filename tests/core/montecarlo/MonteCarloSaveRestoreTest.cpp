@@ -48,5 +48,42 @@ TEST(MonteCarloSaveRestore, RestoresWhatWasSavedForTheAnalysisWindowOnly) {
     EXPECT_EQ(state.MonteCarloCount, 4);
 }
 
+// Whatever bounds the tables had (never generated, generated for fewer terms or rows), the
+// copies span exactly what the counts say, so a reader going by the counts finds every element.
+TEST(MonteCarloSaveRestore, TheCopiesTakeTheBoundsOfTheCounts) {
+    struct Case {
+        std::string what;
+        std::int32_t monteCarloCount;
+        bool generated;
+        std::int64_t termsAfterRestore;
+    };
+    const std::vector<Case> cases = {
+        {"variant rows but nothing generated", 1001, false, 1001},
+        {"values for fewer terms than counted", 6, true, 6},
+        {"values for more terms than counted", 2, true, 2},
+        {"no count at all", 0, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppState state = monteCarloState(3, 2);
+        state.MonteCarloCount = c.monteCarloCount;
+        if (c.generated) {
+            state.SimulatedValues.redim({0, 1}, {0, 4}, {0, 1});
+            state.SimulatedValues.at(1, 2, 1) = 7.5;
+        }
+        SaveRestoreMonteCarloTables(state, false);
+        state.SimulatedValues.erase();
+        SaveRestoreMonteCarloTables(state, true);
+
+        EXPECT_EQ(state.MonteCarloCount, c.termsAfterRestore);
+        EXPECT_EQ(state.SimulatedValues.upper(1), 3);
+        EXPECT_EQ(state.SimulatedValues.upper(2), c.monteCarloCount);
+        EXPECT_EQ(state.SimulatedValues.upper(3), 2);
+        EXPECT_EQ(state.SimulatedValues.at(3, c.monteCarloCount, 2), 0.0);
+        EXPECT_EQ(state.SimulatedValues.at(1, std::min(2, c.monteCarloCount), 1),
+                  c.generated && c.monteCarloCount >= 2 ? 7.5 : 0.0);
+    }
+}
+
 } // namespace
 } // namespace torval
