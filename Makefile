@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps configure build run test asan-test bench fuzz format format-check clean
+.PHONY: all deps configure build run test asan-test bench fuzz format format-check clean package
 
 WERROR := $(if $(CI),ON,OFF)
 CLI := build/default/src/app/torval-cli
@@ -34,6 +34,11 @@ asan-test: deps
 	@cmake --preset asan -DTORVAL_WERROR=$(WERROR) > /dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
+
+# The Debian package of the installed tree (docs/packaging.md), in build/default.
+package: build
+	@cd build/default && cpack --config CPackConfig.cmake
+	@ls build/default/*.deb
 
 bench: build
 	@build/default/bench/torval-bench

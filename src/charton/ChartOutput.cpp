@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <functional>
 
 namespace torval::charton {
@@ -44,6 +45,23 @@ QString saveChartPng(QChartView& view, const QString& path) {
     return replaceFile(path, [&image](QSaveFile& file) { return image.save(&file, "PNG"); });
 }
 
+QString saveChartSvg(QChartView& view, const QString& path) {
+    return replaceFile(path, [&view](QSaveFile& file) {
+        const QSize size = view.viewport()->size();
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(view.chart()->title());
+        QPainter painter;
+        if (!painter.begin(&generator)) {
+            return false;
+        }
+        renderInto(view, painter);
+        return painter.end();
+    });
+}
+
 QString saveChartPdf(QChartView& view, const QString& path) {
     return replaceFile(path, [&view](QSaveFile& file) {
         QPdfWriter writer(&file);
@@ -56,6 +74,16 @@ QString saveChartPdf(QChartView& view, const QString& path) {
         renderInto(view, painter);
         return painter.end();
     });
+}
+
+QString saveChart(QChartView& view, const QString& path) {
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        return saveChartSvg(view, path);
+    }
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        return saveChartPdf(view, path);
+    }
+    return saveChartPng(view, path);
 }
 
 QString saveText(const QByteArray& text, const QString& path) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -15,12 +16,21 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 
 namespace torval::charton {
 
 namespace {
+
+// A name typed without an ending gets the one of the type chosen in the dialog.
+QString withChosenEnding(const QString& path, const QString& chosenFilter) {
+    const QRegularExpressionMatch ending =
+        QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter);
+    return QFileInfo(path).suffix().isEmpty() && ending.hasMatch() ? path + ending.captured(1)
+                                                                   : path;
+}
 
 const QString RecentKey = QStringLiteral("recentFiles");
 constexpr int RecentCount = 8;
@@ -167,14 +177,22 @@ void ChartonWindow::exportChart() {
     if (view == nullptr) {
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export Chart"), QString(), tr("PNG image (*.png);;PDF document (*.pdf)"));
-    if (path.isEmpty()) {
+    QString chosenFilter;
+    const QString typed = QFileDialog::getSaveFileName(
+        this, tr("Export Chart"), QString(),
+        tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"), &chosenFilter);
+    if (typed.isEmpty()) {
         return;
     }
-    const QString problem = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
-                                ? saveChartPdf(*view->chartView(), path)
-                                : saveChartPng(*view->chartView(), path);
+    const QString path = withChosenEnding(typed, chosenFilter);
+    // The dialog only asked about replacing the name as typed, not the one with its ending.
+    if (path != typed && QFileInfo::exists(path) &&
+        QMessageBox::question(this, tr("Export Chart"),
+                              tr("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
+        return;
+    }
+    const QString problem = saveChart(*view->chartView(), path);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Charton"), problem);
     }

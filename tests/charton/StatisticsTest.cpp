@@ -9,21 +9,22 @@ namespace torval::charton {
 namespace {
 
 TEST(StatisticsTest, SummariesOnHandWorkedValues) {
-    // Sorted 1 2 3 4 10: P5 at position 0.2, P95 at 3.8; squares about the mean 4 sum to 50.
+    // Sorted 1 2 3 4 10: P5, median and P95 are elements 1 (at least the first), 2 and 4 (5 p
+    // rounded down); squares about the mean 4 sum to 50.
     const std::vector<double> values = {10, 3, 1, 4, 2};
     const Summary s = summarise(values);
     EXPECT_EQ(s.n, 5u);
     EXPECT_DOUBLE_EQ(s.minimum, 1);
-    EXPECT_DOUBLE_EQ(s.p5, 1.2);
-    EXPECT_DOUBLE_EQ(s.median, 3);
+    EXPECT_DOUBLE_EQ(s.p5, 1);
+    EXPECT_DOUBLE_EQ(s.median, 2);
     EXPECT_DOUBLE_EQ(s.mean, 4);
     EXPECT_NEAR(s.geometricMean, std::pow(240.0, 0.2), 1e-12);
-    EXPECT_DOUBLE_EQ(s.p95, 8.8);
+    EXPECT_DOUBLE_EQ(s.p95, 4);
     EXPECT_DOUBLE_EQ(s.maximum, 10);
     EXPECT_DOUBLE_EQ(s.standardDeviation, std::sqrt(12.5));
 
     const std::vector<double> even = {4, 1, 3, 2};
-    EXPECT_DOUBLE_EQ(summarise(even).median, 2.5);
+    EXPECT_DOUBLE_EQ(summarise(even).median, 2); // never a mean of two middle values
     const std::vector<double> withZero = {0, 1, 2};
     EXPECT_TRUE(std::isnan(summarise(withZero).geometricMean));
     const std::vector<double> single = {7};

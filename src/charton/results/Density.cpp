@@ -77,7 +77,10 @@ std::optional<TruncatedDensity> TruncatedDensity::of(const VariantInputs& inputs
         return std::nullopt;
     }
     const TargetDistribution target = targetDistribution(request);
-    const auto [low, high] = window(target, request.Minimum, request.Maximum);
+    // Plain copies: a lambda may not capture structured bindings before clang 16.
+    const std::pair<double, double> bounds = window(target, request.Minimum, request.Maximum);
+    const double low = bounds.first;
+    const double high = bounds.second;
     const double mass = low < high
                             ? std::visit(
                                   [low, high](const auto& distribution) {

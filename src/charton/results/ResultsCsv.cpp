@@ -7,12 +7,6 @@ namespace torval::charton {
 
 namespace {
 
-std::string shortest(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
 // A field quoted when it holds a comma, a quote or a line end, its quotes doubled.
 std::string field(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -41,7 +35,7 @@ std::string columns(const std::vector<std::string>& names,
         for (const auto* values : series) {
             out += ",";
             if (row < values->size()) {
-                out += shortest((*values)[row]);
+                out += shortestNumber((*values)[row]);
             }
         }
         out += "\n";
@@ -50,6 +44,12 @@ std::string columns(const std::vector<std::string>& names,
 }
 
 } // namespace
+
+std::string shortestNumber(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
 
 std::string resultsCsv(const ResultsFile& file) {
     if (const auto* intakes = std::get_if<ConcentrationsResults>(&file)) {

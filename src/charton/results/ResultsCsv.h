@@ -10,4 +10,7 @@ namespace torval::charton {
 
 std::string resultsCsv(const ResultsFile& file);
 
+// The shortest text that reads back to exactly the value.
+std::string shortestNumber(double value);
+
 } // namespace torval::charton

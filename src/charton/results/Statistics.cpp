@@ -1,9 +1,10 @@
 #include "Statistics.h"
 
+#include "montecarlo/IntakeSummary.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace torval::charton {
 
@@ -20,17 +21,6 @@ double geometricMean(std::span<const double> values) {
         logs += std::log(value);
     }
     return std::exp(logs / static_cast<double>(values.size()));
-}
-
-double sampleDeviation(std::span<const double> values, double mean) {
-    if (values.size() < 2) {
-        return 0;
-    }
-    double squares = 0;
-    for (const double value : values) {
-        squares += (value - mean) * (value - mean);
-    }
-    return std::sqrt(squares / static_cast<double>(values.size() - 1));
 }
 
 std::size_t sturges(std::size_t n) {
@@ -53,18 +43,17 @@ Summary summarise(std::span<const double> values) {
         summary = {0, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN};
         return summary;
     }
-    std::vector<double> sorted(values.begin(), values.end());
-    std::sort(sorted.begin(), sorted.end());
-    summary.n = sorted.size();
-    summary.minimum = sorted.front();
-    summary.maximum = sorted.back();
-    summary.p5 = percentileOfSorted(sorted, 0.05);
-    summary.median = percentileOfSorted(sorted, 0.5);
-    summary.p95 = percentileOfSorted(sorted, 0.95);
-    summary.mean =
-        std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
-    summary.geometricMean = geometricMean(sorted);
-    summary.standardDeviation = sampleDeviation(sorted, summary.mean);
+    // The program's own summary, so that the viewer shows the figures torval-cli prints.
+    const IntakeSummary program = summariseIntakes(values);
+    summary.n = values.size();
+    summary.minimum = program.minimum;
+    summary.p5 = program.p5;
+    summary.median = program.median;
+    summary.mean = program.mean;
+    summary.geometricMean = geometricMean(values);
+    summary.p95 = program.p95;
+    summary.maximum = program.maximum;
+    summary.standardDeviation = program.standardDeviation;
     return summary;
 }
 

@@ -19,12 +19,13 @@ struct Summary {
     double standardDeviation = 0; // sample (n - 1); 0 for a single value
 };
 
-// Percentiles interpolate linearly between order statistics: the p-th percentile of n sorted
-// values lies at position p (n - 1) counted from 0, as torval-cli computes them. An empty series
-// gives n = 0 and nan for every figure.
+// The figures of the program's Monte Carlo summary (summariseIntakes), the ones torval-cli
+// prints: P5, median and P95 are elements of the sorted values, the p-th at position n p
+// rounded down, counted from 1. An empty series gives n = 0 and nan for every figure.
 Summary summarise(std::span<const double> values);
 
-// The p-th percentile (p in [0, 1]) of values already sorted ascending; not empty.
+// The p-th percentile (p in [0, 1]) of values already sorted ascending, interpolating linearly
+// at position p (n - 1) counted from 0; the quartiles of the bin width. Not empty.
 double percentileOfSorted(std::span<const double> sorted, double fraction);
 
 // The share of the values strictly above the threshold; 0 for an empty series.

@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view IniFileName = "torval.ini";
 constexpr std::string_view TempDataName = "TempData";
 constexpr std::string_view UserSubdirectory = "torval";
+constexpr std::string_view InstalledFiles = "../share/torval";
 
 std::string inUserDirectory(std::string_view base, std::string_view name) {
     return joinPath(joinPath(base, UserSubdirectory), name);
@@ -27,6 +28,16 @@ void createQuietly(const std::string& directory) {
 }
 
 } // namespace
+
+std::string applicationDirectory(std::string_view programDir) {
+    const std::string beside = withoutTrailingSeparator(programDir);
+    const std::string installed = joinPath(beside, InstalledFiles);
+    if (!DirectoryExists(installed)) {
+        return beside;
+    }
+    // The program's own directory comes with its links resolved, so ".." names its parent.
+    return withoutTrailingSeparator(fs::path(installed).lexically_normal().string());
+}
 
 DataLocations dataLocations(std::string_view appPath, bool appPathWritable,
                             const UserDirectories& user) {

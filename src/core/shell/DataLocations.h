@@ -18,6 +18,13 @@ struct DataLocations {
     bool operator==(const DataLocations&) const = default;
 };
 
+// The application directory, where the files shipped with the program live (help pages,
+// pictures, sample data, the plot viewer) and the defaults of the settings point. An installed
+// copy keeps its programs in <prefix>/bin and those files in <prefix>/share/torval, so a
+// program directory with ../share/torval beside it gives that directory; a build tree or an
+// unpacked copy keeps them beside the program, which gives the program directory itself.
+std::string applicationDirectory(std::string_view programDir);
+
 // The decision itself. A writable application directory holds both; otherwise torval.ini goes
 // to <config>/torval/torval.ini and TempData to <cache>/torval/TempData, each falling back to
 // the application directory when the user directory is unknown.

@@ -1,6 +1,7 @@
 #include "shell/StartUp.h"
 
 #include "shell/Configuration.h"
+#include "shell/DataLocations.h"
 #include "shell/Disclaimer.h"
 #include "shell/Platform.h"
 #include "shell/Text.h"
@@ -13,7 +14,7 @@ namespace torval {
 namespace {
 
 void settleDirectories(AppState& state, std::string_view programDir, std::string_view systemDir) {
-    state.AppPath = withoutTrailingSeparator(programDir);
+    state.AppPath = applicationDirectory(programDir);
     state.StartDirectory = state.AppPath;
     // Names are appended to it directly, so it always ends in a separator. Its case is dropped
     // only where case carries no meaning; elsewhere a lower-cased path could name nothing.

@@ -11,10 +11,11 @@
 
 namespace torval {
 
-// programDirectory is the directory of the program (a trailing separator is dropped) and
-// systemDirectory the one standing in for the Windows directory. torval.ini is read, never
-// written: a missing file gives the defaults, and a file that fails to read is reported with its
-// path and keeps what was read. Returns after the user has closed the disclaimer.
+// programDirectory is the directory of the program (a trailing separator is dropped; an
+// installed copy finds its files through applicationDirectory) and systemDirectory the one
+// standing in for the Windows directory. torval.ini is read, never written: a missing file gives
+// the defaults, and a file that fails to read is reported with its path and keeps what was read.
+// Returns after the user has closed the disclaimer.
 void StartUp(AppState& state, Prompter& prompter, std::string_view programDirectory,
              std::string_view systemDirectory);
 

@@ -8,6 +8,7 @@
 #include "support/RecordingPrompter.h"
 #include "support/ScratchDirectory.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -48,10 +49,21 @@ AppState usedState() {
     return state;
 }
 
-struct ProgramDirectoryCase {
-    std::string given; // as the system reports the program's directory
-    std::string system;
-};
+// <prefix>/bin/torval finds its files, and the viewer's link, in <prefix>/share/torval.
+TEST(StartUp, AnInstalledCopyTakesItsFilesFromTheSharedDirectory) {
+    const testing::ScratchDirectory prefix("installed");
+    const std::string bin = joinPath(prefix.path(), "bin");
+    const std::string shared = joinPath(prefix.path(), "share/torval");
+    ASSERT_TRUE(std::filesystem::create_directories(bin));
+    ASSERT_TRUE(std::filesystem::create_directories(shared));
+    AppState state;
+    testing::RecordingPrompter prompter;
+    StartUp(state, prompter, bin, systemProgramDirectory());
+
+    EXPECT_EQ(state.AppPath, shared);
+    EXPECT_EQ(state.AppSettings.RiskDataPath, joinPath(shared, "SampleDat"));
+    EXPECT_EQ(state.GraphCommand, joinPath(shared, "charton/charton") + " ");
+}
 
 TEST(StartUp, WithoutAConfigurationFileTakesTheDefaultsAndWritesNothing) {
     const testing::ScratchDirectory program("startup");
