@@ -33,18 +33,6 @@ TEST(StatisticsTest, SummariesOnHandWorkedValues) {
     EXPECT_EQ(summarise({}).n, 0u);
 }
 
-TEST(StatisticsTest, FractionAboveCountsOnlyValuesStrictlyAbove) {
-    const std::vector<double> values = {10, 3, 1, 4, 2};
-    const struct {
-        double threshold;
-        double fraction;
-    } cases[] = {{0.5, 1.0}, {3, 0.4}, {2.999, 0.6}, {10, 0.0}};
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(fractionAbove(values, c.threshold), c.fraction) << c.threshold;
-    }
-    EXPECT_EQ(fractionAbove({}, 1), 0);
-}
-
 TEST(StatisticsTest, BinsAndHistograms) {
     // 1..8: quartiles 2.75 and 6.25, width 2 * 3.5 / cbrt(8) = 3.5 over a range of 7.
     const std::vector<double> eight = {1, 2, 3, 4, 5, 6, 7, 8};

@@ -161,41 +161,5 @@ TEST(MonteCarloCallTest, SeedIsTakenFromTheEnvironmentOnceAtTheFirstCall) {
     EXPECT_NE(firstVariant.values, secondVariant.values);
 }
 
-// A blank TORVAL_SEED counts as unset (entropy); a text that is no seed refuses the call.
-TEST(MonteCarloCallTest, SeedTextsOfTheEnvironment) {
-    struct Case {
-        const char* text;
-        int16_t status;
-        std::optional<std::uint64_t> seed; // the seed whose series is expected, if any
-    };
-    const std::vector<Case> cases = {
-        {"7", GeneratorOk, 7},
-        {" 42\t", GeneratorOk, 42},
-        {"18446744073709551615", GeneratorOk, 18446744073709551615u},
-        {"", GeneratorOk, std::nullopt},
-        {"  ", GeneratorOk, std::nullopt},
-        {"18446744073709551616", GeneratorBadSeed, std::nullopt},
-        {"-1", GeneratorBadSeed, std::nullopt},
-        {"+5", GeneratorBadSeed, std::nullopt},
-        {"7x", GeneratorBadSeed, std::nullopt},
-        {"0x10", GeneratorBadSeed, std::nullopt},
-        {"1e3", GeneratorBadSeed, std::nullopt},
-    };
-    const GeneratorRequest request = makeRequest(GeneratorTriangle, 4, 1, 1, 9, 100);
-    for (const Case& seedText : cases) {
-        SCOPED_TRACE(std::string("\"") + seedText.text + "\"");
-        internal::forgetSeed();
-        setenv("TORVAL_SEED", seedText.text, 1);
-        const Delivery delivery = generate(request);
-        unsetenv("TORVAL_SEED");
-        ASSERT_EQ(delivery.status, seedText.status);
-        EXPECT_EQ(delivery.count, seedText.status == GeneratorOk ? 100 : 0);
-        if (seedText.seed) {
-            EXPECT_EQ(delivery.values, generateWithSeed(request, *seedText.seed).values);
-        }
-    }
-    internal::forgetSeed();
-}
-
 } // namespace
 } // namespace torval::stogen::testing

@@ -73,31 +73,5 @@ TEST(GridMax, LaterEqualValueDoesNotReplaceTheEarlierOne) {
     EXPECT_TRUE(std::signbit(GridMax1D(2, valuesOf({-0.0, 0.0}))));
 }
 
-TEST(GridMax, MonteCarloValues) {
-    struct Case {
-        const char* name;
-        std::vector<double> values;
-        Index count;
-        double expected;
-        int code;
-    };
-    const std::vector<Case> cases = {
-        {"all values", {2, 8, 5}, 3, 8, 0},
-        {"leading values only", {2, 8, 5}, 1, 2, 0},
-        {"no values", {2, 8, 5}, 0, -1E20, 0},
-        {"negative count", {}, -1, -1E20, 0},
-        {"count beyond the values", {2}, 2, 0, ErrorCode::SubscriptOutOfRange},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoundedArray<double, 1> values = valuesOf(c.values);
-        double maximum = 0.0;
-        EXPECT_EQ(codeOf([&] { maximum = GridMax1D(c.count, values); }), c.code);
-        if (c.code == 0) {
-            EXPECT_EQ(maximum, c.expected);
-        }
-    }
-}
-
 } // namespace
 } // namespace torval

@@ -182,30 +182,5 @@ TEST_F(MonteCarloFormTest, ExitWithoutVariantsClosesAndGenerateReportsAFailure) 
     }
 }
 
-// The outputs show what the grid's terms give: values generated for other terms are generated
-// again first.
-TEST_F(MonteCarloFormTest, ViewingAfterATermsEditRegeneratesFirst) {
-    struct RecordingOutputs : MonteCarloOutputs {
-        std::vector<std::int32_t> countsSeen;
-        void print(AppState& s) override { countsSeen.push_back(s.MonteCarloCount); }
-        void view(AppState& s, std::string_view) override {
-            countsSeen.push_back(s.MonteCarloCount);
-        }
-    };
-    RecordingOutputs outputs;
-    state.AnalysisState = Analysis::Saved;
-    MonteCarloForm form(state, prompter, {{{17, Wb, "70"}}, AnalysisCallerTag, "regular"},
-                        &FakeGenerator::generate, &outputs);
-    apply(form,
-          {{1, 0, Wb}, {1, 2, "1"}, {1, 3, "100"}, {1, 4, "4"}, {1, 5, "10"}, {1, 6, "Normal"}});
-    form.GenerateCommand();
-    form.commitInputCell(1, InputColumn::Terms, "20");
-    form.ViewCommand("Numbers");
-    form.PrintCommand();
-    EXPECT_EQ(outputs.countsSeen, (std::vector<std::int32_t>{21, 21}));
-    EXPECT_EQ(FakeGenerator::counts, (std::vector<std::int32_t>{11, 21}));
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
 } // namespace
 } // namespace torval

@@ -101,23 +101,6 @@ TEST(NewApplication, CancellingTheMediumChoiceKeepsTheCurrentAnalysis) {
     EXPECT_EQ(window.shown, 0);
 }
 
-TEST(NewApplication, ACancelledFileChoiceShowsNoAnalysis) {
-    AppState state = stateWithAnAnalysis();
-    ScriptedMediumChoice air(Medium::Air);
-    FakeLoader loader;
-    loader.loads = false;
-    FakeWindow window;
-
-    EXPECT_FALSE(NewApplication(state, air, loader, window));
-
-    EXPECT_EQ(loader.calls, 1);
-    EXPECT_EQ(window.shown, 0);
-    EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
-    EXPECT_TRUE(state.RiskFileOpened);
-    EXPECT_EQ(state.MCCurrentChemical, 2);
-    EXPECT_EQ(state.MCChemicalCount, 3);
-}
-
 struct LoadedFileCase {
     std::string what;
     int option;

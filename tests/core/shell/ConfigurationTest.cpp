@@ -243,29 +243,5 @@ TEST(Configuration, AFailedWriteLeavesThePreviousFileByteIdenticalAndReportsDisk
     }
 }
 
-TEST(Configuration, DefaultsAreTakenOnlyWhenNoFileExists) {
-    const ScratchDirectory dir("config");
-    const AppSettings defaults = with(&AppSettings::GraphProgramPath, "/default/charton");
-    int defaultsBuilt = 0;
-    const auto buildDefaults = [&] {
-        ++defaultsBuilt;
-        return defaults;
-    };
-    RecordingPrompter prompter;
-
-    const StartupConfiguration absent =
-        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
-    dir.writeFile("torval.ini", "[General]\r\n");
-    const StartupConfiguration present =
-        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
-
-    EXPECT_EQ(absent,
-              (StartupConfiguration{dir.path("torval.ini"), defaults, "/default/charton "}));
-    EXPECT_EQ(present, (StartupConfiguration{dir.path("torval.ini"), AppSettings{}, " "}));
-    EXPECT_EQ(defaultsBuilt, 1);
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(bytesOf(dir.path("torval.ini")), "[General]\r\n");
-}
-
 } // namespace
 } // namespace torval

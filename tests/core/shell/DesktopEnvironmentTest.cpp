@@ -56,33 +56,5 @@ struct EditorCase {
     std::string expected;
 };
 
-TEST(DesktopEnvironment, TheFirstEditorInOrderOfPreferenceWinsWhereverItIs) {
-    const std::string s(1, nativeSeparator());
-    const std::vector<EditorCase> cases = {
-        {"preference decides before the directory order",
-         {s + "usr" + s + "bin" + s + "gedit", s + "first" + s + "kate"},
-         s + "usr" + s + "bin" + s + "gedit"},
-        {"directory order decides for one editor",
-         {s + "first" + s + "kate", s + "usr" + s + "bin" + s + "kate"},
-         s + "first" + s + "kate"},
-        {"no editor anywhere", {}, "fallback"},
-    };
-    for (const EditorCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const EditorSearch search{{"gedit", "kate"},
-                                  {"/first", "/usr/bin/"},
-                                  "fallback",
-                                  [&](const std::string& path) { return c.existing.count(path); }};
-        EXPECT_EQ(findTextEditor(search), c.expected);
-    }
-}
-
-TEST(DesktopEnvironment, SearchPathDirectoriesDropEmptyEntries) {
-    const std::string s(1, pathListSeparator());
-    const std::vector<std::string> expected = {"a", "b"};
-    EXPECT_EQ(searchPathDirectories("a" + s + s + "b" + s), expected);
-    EXPECT_TRUE(searchPathDirectories("").empty());
-}
-
 } // namespace
 } // namespace torval

@@ -105,26 +105,5 @@ TEST(MainForm, AFailedFileStepIsReportedAndTaggedAsAFileErrorUntilTheNextCommand
     EXPECT_TRUE(state.RiskFileOpened);
 }
 
-TEST(MainForm, TheCommandLineAnalysisOpensLikeOpenApplication) {
-    for (const bool readable : {true, false}) {
-        SCOPED_TRACE(readable);
-        AppState state;
-        RecordingPrompter prompter;
-        Services services;
-        MainForm form(state, prompter, services.all());
-        const std::string path = readable ? "saved.tvl" : "missing.tvl";
-
-        EXPECT_EQ(form.openAnalysisFile(path), readable);
-
-        std::vector<std::string> expected{"read " + path};
-        if (readable) {
-            expected.push_back("analysis");
-        }
-        EXPECT_EQ(services.calls, expected);
-        EXPECT_EQ(state.AnalysisState, readable ? Analysis::Saved : Analysis::Changed);
-        EXPECT_EQ(state.RiskFileOpened, readable);
-    }
-}
-
 } // namespace
 } // namespace torval

@@ -277,21 +277,5 @@ TEST_F(PreferencesFormTest, ClosingAsksAboutUnsavedTypingOnly) {
     }
 }
 
-TEST_F(PreferencesFormTest, ABrowsedDirectoryOutlivesClosingWithoutSaving) {
-    PreferencesForm form = open();
-    dialogs.answers = {"/browsed/air"};
-    form.browseDirectory(3);
-    form.enterField(1);
-    form.setFieldText(1, "/typed/risk");
-    form.leaveField(1);
-    prompter.answers = {MessageAnswer::No};
-
-    EXPECT_TRUE(form.requestClose());
-
-    EXPECT_EQ(state.AppSettings.AirDataPath, "/browsed/air");
-    EXPECT_EQ(state.AppSettings.RiskDataPath, dir.path("SampleDat"));
-    EXPECT_FALSE(FileExists(state.IniFilePath));
-}
-
 } // namespace
 } // namespace torval
