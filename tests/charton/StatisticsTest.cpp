@@ -37,6 +37,8 @@ TEST(StatisticsTest, BinsAndHistograms) {
     // 1..8: quartiles 2.75 and 6.25, width 2 * 3.5 / cbrt(8) = 3.5 over a range of 7.
     const std::vector<double> eight = {1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(freedmanDiaconisBins(eight), 2u);
+    // Uneven gaps: quartiles 3.5 and 40 interpolate within their own gaps; width 36.5, range 127.
+    EXPECT_EQ(freedmanDiaconisBins(std::vector<double>{1, 2, 4, 8, 16, 32, 64, 128}), 4u);
     const std::vector<double> equal = {3, 3, 3};
     EXPECT_EQ(freedmanDiaconisBins(equal), 1u);
     // No spread between the quartiles: Sturges, ceil(log2 10) + 1.
