@@ -199,6 +199,10 @@ private slots:
         typeInto(window->entry(18), QStringLiteral("25550"));
         QCOMPARE(window->caption(18)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(!window->menuAction(AnalysisMenu::Results, ResultsItem::View)->isEnabled());
+        QString seen; // the preview shows only results of the input on view
+        answerNextBox(seen, QMessageBox::Ok);
+        window->menuAction(AnalysisMenu::File, FileItem::PrintPreview)->trigger();
+        QVERIFY(seen.startsWith(QStringLiteral("Result Not Consistent|")));
 
         QTest::keyClick(window, Qt::Key_F5); // Calculation!
         // The same intake as the shipped analysis of these inputs.
