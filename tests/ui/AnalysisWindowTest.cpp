@@ -203,6 +203,7 @@ private slots:
         answerNextBox(seen, QMessageBox::Ok);
         window->menuAction(AnalysisMenu::File, FileItem::PrintPreview)->trigger();
         QVERIFY(seen.startsWith(QStringLiteral("Result Not Consistent|")));
+        activate(window);
 
         QTest::keyClick(window, Qt::Key_F5); // Calculation!
         // The same intake as the shipped analysis of these inputs.
