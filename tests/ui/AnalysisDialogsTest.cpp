@@ -3,6 +3,7 @@
 // without a printer.
 
 #include "AppState.h"
+#include "ModalAnswers.h"
 #include "analysisfile/RiskDataFile.h"
 #include "intake/DataFileLoading.h"
 #include "montecarlo/MonteCarloColumns.h"
@@ -16,8 +17,6 @@
 #include "ui/PrinterChoice.h"
 #include "ui/QtLauncher.h"
 #include "ui/QtReportPrinter.h"
-
-#include "ModalAnswers.h"
 
 #include <QAction>
 #include <QApplication>
