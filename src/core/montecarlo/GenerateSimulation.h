@@ -24,7 +24,7 @@ struct SamplingGenerators {
     MonteCarloGenerator latinHypercube = nullptr;
 
     SamplingGenerators() = default;
-    // NOLINTNEXTLINE(google-explicit-constructor): a lone generator is the random entry
+    // Not explicit: a lone generator passed where both are taken is the random entry.
     SamplingGenerators(MonteCarloGenerator randomEntry, MonteCarloGenerator latinEntry = nullptr)
         : random(randomEntry), latinHypercube(latinEntry) {}
 

@@ -82,6 +82,8 @@ RiskForm::RiskForm(const AppState& state, Prompter& prompter, std::string settin
     try {
         kept_ = ChemicalRiskValues::load(settingsPath_);
     } catch (const std::exception& failure) {
+        // A file that cannot be read is never written over: it may hold other chemicals.
+        keepable_ = false;
         reportFailure(prompter_, failure, settingsPath_, "");
     }
     chemicalEditable_ = chemical_.empty();
@@ -155,7 +157,7 @@ std::string RiskForm::notice() const {
 }
 
 void RiskForm::keep() {
-    if (chemical_.empty()) {
+    if (chemical_.empty() || !keepable_) {
         return;
     }
     const RiskFactors earlier = kept_.valuesFor(chemical_);

@@ -40,7 +40,7 @@ public:
         "The reference dose must be a number above 0.";
 
     // Reads the kept values from `settingsPath`; a file that cannot be read is reported through
-    // the prompter and the fields start empty.
+    // the prompter, the fields start empty and nothing is kept on closing.
     RiskForm(const AppState& state, Prompter& prompter, std::string settingsPath);
 
     const std::string& chemical() const noexcept { return chemical_; }
@@ -81,6 +81,7 @@ private:
     ChemicalRiskValues kept_;
     std::string chemical_;
     bool chemicalEditable_ = false;
+    bool keepable_ = true; // the settings file was read, or there was none
     std::vector<double> intakes_;
     std::string slopeFactorText_;
     std::string referenceDoseText_;
