@@ -19,35 +19,6 @@ std::vector<std::string> with(std::vector<std::string> lines,
     return lines;
 }
 
-TEST(ResultsFileTest, ReadsMonteCarloIntakesAndHeader) {
-    const auto file = parseResultsFile(
-        crlf(with(concentrationsHeader("3"),
-                  {"Chemical Intake: Monte Carlo Simulation", "4.9958e-4", "0.001202", "12,345"})));
-    const auto& results = std::get<ConcentrationsResults>(file);
-    EXPECT_EQ(results.title, "Intake of Chemicals via Drinking Water (mg/(kg-day))");
-    ASSERT_EQ(results.header.size(), 7u);
-    EXPECT_EQ(results.header[0].label, "Concentration of Chemical");
-    EXPECT_EQ(results.header[0].value, "0.05 mg/l");
-    EXPECT_EQ(results.header[3].label, "Length Unit");
-    EXPECT_EQ(results.header[3].value, "");
-    EXPECT_EQ(results.header[6].value, "C:\\RISK\\WELL.TVL");
-    EXPECT_TRUE(results.monteCarlo);
-    EXPECT_EQ(results.intakes, (std::vector<double>{4.9958e-4, 0.001202, 12345}));
-}
-
-TEST(ResultsFileTest, ReadsRegularIntakeWithLineFeedsOnly) {
-    std::string text;
-    for (const auto& line :
-         with(concentrationsHeader("1"), {"Chemical Intake: 0.0012 mg/(kg-day)"})) {
-        text += line + "\n";
-    }
-    const ResultsFile file = parseResultsFile(text);
-    const auto& results = std::get<ConcentrationsResults>(file);
-    EXPECT_FALSE(results.monteCarlo);
-    EXPECT_DOUBLE_EQ(results.intake, 0.0012);
-    EXPECT_TRUE(results.intakes.empty());
-}
-
 TEST(ResultsFileTest, ReadsEveryVariantOfAGeneration) {
     const ResultsFile file = parseResultsFile(testing::twoVariantFile());
     const auto& results = std::get<GeneratedResults>(file);

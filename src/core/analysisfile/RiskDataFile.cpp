@@ -46,7 +46,7 @@ void ReadRiskData(FreeFormatReader& in, AppState& state) {
     ReadInputDataSection(in, state.riskInput);
     // The results read below were calculated from the saved choice, not from the concentration
     // of the analysis open before.
-    state.riskInput.Concentration = SelectedConcentration(state.riskInput);
+    state.riskInput.Concentration = selectedConcentration(state.riskInput);
     ReadModelDataSection(in, state.modelData, state.riskInput.ModelDataUsed);
     ReadRiskOutputSection(in, state);
     const std::int32_t resultIterations = state.ResultCount;

@@ -1,6 +1,7 @@
 #include "datafiles/GroundwaterBlocks.h"
 
 #include "datafiles/AxisFields.h"
+#include "datafiles/GroundwaterGrids.h"
 #include "shell/CheckedArithmetic.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
@@ -139,7 +140,7 @@ std::string& monteCarloCoordinateOf(ModelDataSet& data, Axis axis) {
 } // namespace
 
 void readRangesAndCoordinates(FreeFormatReader& reader, ModelDataSet& data,
-                              std::initializer_list<Axis> axes, int linesBetween) {
+                              std::span<const Axis> axes, int linesBetween) {
     reader.skipLines(1);
     for (const Axis axis : axes) {
         rangeTextOf(data, axis) = reader.valueOfLine();
@@ -147,6 +148,57 @@ void readRangesAndCoordinates(FreeFormatReader& reader, ModelDataSet& data,
     reader.skipLines(linesBetween);
     for (const Axis axis : axes) {
         monteCarloCoordinateOf(data, axis) = reader.valueOfLine();
+    }
+}
+
+constexpr Axis XT[] = {Axis::X, Axis::T};
+constexpr Axis XYT[] = {Axis::X, Axis::Y, Axis::T};
+constexpr Axis XYZT[] = {Axis::X, Axis::Y, Axis::Z, Axis::T};
+
+constexpr BodyLayout BodyLayouts[] = {
+    {"One Dimensional", XT, 0, ParameterLines::Retardation, 7, false, SourceValue::LeadingNumber,
+     XTLayout},
+    {"Two Dimensional", XYT, 2, ParameterLines::RechargeThenRetardation, 8, false,
+     SourceValue::WellFormed, XYTLayout},
+    {"Three Dimensional", XYZT, 3, ParameterLines::RechargeThenRetardation, 9, true,
+     SourceValue::WellFormed, XYZTLayout},
+    {"Unsaturated One Dimensional", XT, 0, ParameterLines::Unsaturated, 9, true,
+     SourceValue::WellFormed, XTLayout},
+};
+
+const BodyLayout* bodyLayoutOf(std::string_view model) {
+    for (const BodyLayout& body : BodyLayouts) {
+        if (body.model == model) {
+            return &body;
+        }
+    }
+    return nullptr;
+}
+
+void readBodyHead(FreeFormatReader& reader, ModelDataSet& data, const BodyLayout& body,
+                  SpeciesCount species) {
+    readRangesAndCoordinates(reader, data, body.axes, body.linesBetween);
+    const bool multiple = species == SpeciesCount::Multiple;
+    const int count = body.parameterLineCount - (multiple ? 1 : 0);
+    switch (body.parameters) {
+    case ParameterLines::Retardation:
+        skipParameterLinesWithRetardation(reader, count);
+        break;
+    case ParameterLines::RechargeThenRetardation:
+        skipParameterLinesWithRecharge(reader, count);
+        reader.skipLines(2);
+        skipParameterLinesWithRetardation(reader, 1);
+        break;
+    case ParameterLines::Unsaturated:
+        reader.skipLines(count);
+        if (data.ContaminantName != "Dirichlet") {
+            reader.skipLines(1);
+        }
+        reader.skipLines(1);
+        break;
+    }
+    if (multiple && body.superpositionLine) {
+        reader.skipLines(1);
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace torval::groundwater {
@@ -38,7 +39,7 @@ inline constexpr std::string_view MonteCarloResult = "Monte Carlo";
 // The head of a one-, two- or three-dimensional body: a title line, the range text of each axis,
 // `linesBetween` lines, then the Monte Carlo coordinate of each axis.
 void readRangesAndCoordinates(FreeFormatReader& reader, ModelDataSet& data,
-                              std::initializer_list<Axis> axes, int linesBetween);
+                              std::span<const Axis> axes, int linesBetween);
 
 void skipParameterLinesWithRetardation(FreeFormatReader& reader, int count);
 
@@ -82,6 +83,44 @@ void readSourceBlock(FreeFormatReader& reader, ModelDataSet& data, SourceValue c
 // The Monte Carlo block of a single-species file: DataType 0, the count line, then count - 1
 // numeric fields into McIterationValues(1..count-1), each multiplied by `factor`.
 void readMonteCarloBlock(FreeFormatReader& reader, ModelDataSet& data, double factor);
+
+// Where a body's lines before its source part run, by model. A multiple-species file lacks
+// the decay line of its single-species twin and, in the three-dimensional and unsaturated
+// models, holds a superposition index line after the parameters.
+enum class SpeciesCount { Single, Multiple };
+enum class ParameterLines { Retardation, RechargeThenRetardation, Unsaturated };
+
+struct BodyLayout {
+    std::string_view model; // SubModelName, exact case
+    std::span<const Axis> axes;
+    int linesBetween; // between the range texts and the Monte Carlo coordinates
+    ParameterLines parameters;
+    int parameterLineCount; // of a single-species file
+    bool superpositionLine; // of a multiple-species file
+    SourceValue source;     // of a single-species file
+    std::int16_t resultLayout;
+};
+
+// The layout of the one-, two-, three-dimensional or unsaturated body; nullptr for any other
+// model name ("Time Varying" included).
+const BodyLayout* bodyLayoutOf(std::string_view model);
+
+// The range texts, coordinates and parameter lines of a body, up to its source part.
+void readBodyHead(FreeFormatReader& reader, ModelDataSet& data, const BodyLayout& body,
+                  SpeciesCount species);
+
+// The result part of every body: the result text, then a Monte Carlo block when it says so
+// and the grid otherwise, then the two lines that close it.
+template <typename MonteCarlo, typename Grid>
+void readResultPart(FreeFormatReader& reader, ModelDataSet& data, MonteCarlo&& monteCarlo,
+                    Grid&& grid) {
+    data.ModelResult = reader.textField();
+    if (data.ModelResult == MonteCarloResult) {
+        monteCarlo();
+    } else {
+        grid();
+    }
+}
 
 // A file's concentrations are relative to the source concentration: value times factor,
 // checked (6 when the product is beyond a double).

@@ -25,12 +25,9 @@ void readGrid(FreeFormatReader& reader, ModelDataSet& data, std::int16_t layout,
 // concentration, a plain-number result included.
 void readRelativeResultPart(FreeFormatReader& reader, ModelDataSet& data, std::int16_t layout) {
     const double factor = data.InitialConcentration;
-    data.ModelResult = reader.textField();
-    if (data.ModelResult == MonteCarloResult) {
-        readMonteCarloBlock(reader, data, factor);
-    } else {
-        readGrid(reader, data, layout, factor);
-    }
+    readResultPart(
+        reader, data, [&] { readMonteCarloBlock(reader, data, factor); },
+        [&] { readGrid(reader, data, layout, factor); });
     if (isNumeric(data.ModelResult)) {
         data.ModelResult = generalText(scaled(toDouble(data.ModelResult), factor));
     }
@@ -69,76 +66,35 @@ void readTimeVaryingGrid(FreeFormatReader& reader, ModelDataSet& data) {
 }
 
 void readTimeVaryingResultPart(FreeFormatReader& reader, ModelDataSet& data) {
-    data.ModelResult = reader.textField();
-    if (data.ModelResult == MonteCarloResult) {
-        readMonteCarloBlock(reader, data, 1.0);
-    } else {
-        readTimeVaryingGrid(reader, data);
-    }
+    readResultPart(
+        reader, data, [&] { readMonteCarloBlock(reader, data, 1.0); },
+        [&] { readTimeVaryingGrid(reader, data); });
     reader.skipLines(2);
+}
+
+// Time-varying files have a body of their own: no parameter or source part is read.
+void readTimeVaryingBody(ModelDataSet& data, FreeFormatReader& reader) {
+    constexpr Axis Axes[] = {Axis::X, Axis::Y, Axis::T};
+    readRangesAndCoordinates(reader, data, Axes, 0);
+    reader.skipLines(14);
+    readTimeVaryingResultPart(reader, data);
 }
 
 } // namespace
 
 void ReadSingleSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    const std::string& model = data.SubModelName;
-    if (model == "One Dimensional") {
-        ReadOneDimensionalBody(data, reader);
-    } else if (model == "Two Dimensional") {
-        ReadTwoDimensionalBody(data, reader);
-    } else if (model == "Three Dimensional") {
-        ReadThreeDimensionalBody(data, reader);
-    } else if (model == "Time Varying") {
-        ReadTimeVaryingBody(data, reader);
-    } else if (model == "Unsaturated One Dimensional") {
-        ReadUnsaturatedOneDimensionalBody(data, reader);
+    if (data.SubModelName == "Time Varying") {
+        readTimeVaryingBody(data, reader);
+        return;
     }
-}
-
-void ReadOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
-    skipParameterLinesWithRetardation(reader, 7);
-    readSourceBlock(reader, data, SourceValue::LeadingNumber);
-    reader.skipLines(3);
-    readRelativeResultPart(reader, data, XTLayout);
-}
-
-void ReadTwoDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 2);
-    skipParameterLinesWithRecharge(reader, 8);
-    reader.skipLines(2);
-    skipParameterLinesWithRetardation(reader, 1);
-    readSourceBlock(reader, data, SourceValue::WellFormed);
-    reader.skipLines(3);
-    readRelativeResultPart(reader, data, XYTLayout);
-}
-
-void ReadThreeDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::Z, Axis::T}, 3);
-    skipParameterLinesWithRecharge(reader, 9);
-    reader.skipLines(2);
-    skipParameterLinesWithRetardation(reader, 1);
-    readSourceBlock(reader, data, SourceValue::WellFormed);
-    reader.skipLines(3);
-    readRelativeResultPart(reader, data, XYZTLayout);
-}
-
-void ReadTimeVaryingBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 0);
-    reader.skipLines(14);
-    readTimeVaryingResultPart(reader, data);
-}
-
-void ReadUnsaturatedOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
-    reader.skipLines(9);
-    if (data.ContaminantName != "Dirichlet") {
-        reader.skipLines(1);
+    const BodyLayout* body = bodyLayoutOf(data.SubModelName);
+    if (body == nullptr) {
+        return;
     }
-    reader.skipLines(1);
-    readSourceBlock(reader, data, SourceValue::WellFormed);
+    readBodyHead(reader, data, *body, SpeciesCount::Single);
+    readSourceBlock(reader, data, body->source);
     reader.skipLines(3);
-    readRelativeResultPart(reader, data, XTLayout);
+    readRelativeResultPart(reader, data, body->resultLayout);
 }
 
 } // namespace torval

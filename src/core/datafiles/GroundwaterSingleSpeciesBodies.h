@@ -8,18 +8,10 @@
 #include "datafiles/FreeFormatReader.h"
 #include "datafiles/ModelDataSet.h"
 
-#include <string_view>
-
 namespace torval {
 
 // Runs the body of the model named by SubModelName (exact case); a name without a
 // single-species body reads nothing and leaves the data set as it is.
 void ReadSingleSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
-
-void ReadOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadTwoDimensionalBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadThreeDimensionalBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadTimeVaryingBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadUnsaturatedOneDimensionalBody(ModelDataSet& data, FreeFormatReader& reader);
 
 } // namespace torval

@@ -116,73 +116,25 @@ void describeSpecies(ModelDataSet& data) {
 }
 
 void readSpeciesResultPart(FreeFormatReader& reader, ModelDataSet& data, std::int16_t layout) {
-    data.ModelResult = reader.textField();
-    if (data.ModelResult == MonteCarloResult) {
-        readSpeciesMonteCarlo(reader, data);
-    } else {
-        readSpeciesGrids(reader, data, layout);
-    }
+    readResultPart(
+        reader, data, [&] { readSpeciesMonteCarlo(reader, data); },
+        [&] { readSpeciesGrids(reader, data, layout); });
     describeSpecies(data);
     reader.skipLines(2);
 }
 
 } // namespace
 
+// The bodies are laid out as the single-species ones (see BodyLayout), the species tables
+// standing where a single-species file has its source block.
 void ReadSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    const std::string& model = data.SubModelName;
-    if (model == "One Dimensional") {
-        ReadOneDimensionalSpeciesBody(data, reader);
-    } else if (model == "Two Dimensional") {
-        ReadTwoDimensionalSpeciesBody(data, reader);
-    } else if (model == "Three Dimensional") {
-        ReadThreeDimensionalSpeciesBody(data, reader);
-    } else if (model == "Unsaturated One Dimensional") {
-        ReadUnsaturatedSpeciesBody(data, reader);
+    const BodyLayout* body = bodyLayoutOf(data.SubModelName);
+    if (body == nullptr) {
+        return;
     }
-}
-
-void ReadOneDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
-    skipParameterLinesWithRetardation(reader, 6);
+    readBodyHead(reader, data, *body, SpeciesCount::Multiple);
     readSpeciesTables(reader, data);
-    readSpeciesResultPart(reader, data, XTLayout);
-}
-
-// Laid out as the single-species two-dimensional body, less the decay line that the species
-// tables replace.
-void ReadTwoDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::T}, 2);
-    skipParameterLinesWithRecharge(reader, 7);
-    reader.skipLines(2);
-    skipParameterLinesWithRetardation(reader, 1);
-    readSpeciesTables(reader, data);
-    readSpeciesResultPart(reader, data, XYTLayout);
-}
-
-// Laid out as the single-species three-dimensional body, less the decay line, plus the
-// superposition index line before the species tables.
-void ReadThreeDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::Y, Axis::Z, Axis::T}, 3);
-    skipParameterLinesWithRecharge(reader, 8);
-    reader.skipLines(2);
-    skipParameterLinesWithRetardation(reader, 1);
-    reader.skipLines(1);
-    readSpeciesTables(reader, data);
-    readSpeciesResultPart(reader, data, XYZTLayout);
-}
-
-// Laid out as the single-species unsaturated body, less the decay line, plus the
-// superposition index line before the species tables.
-void ReadUnsaturatedSpeciesBody(ModelDataSet& data, FreeFormatReader& reader) {
-    readRangesAndCoordinates(reader, data, {Axis::X, Axis::T}, 0);
-    reader.skipLines(8);
-    if (data.ContaminantName != "Dirichlet") {
-        reader.skipLines(1);
-    }
-    reader.skipLines(1);
-    reader.skipLines(1);
-    readSpeciesTables(reader, data);
-    readSpeciesResultPart(reader, data, XTLayout);
+    readSpeciesResultPart(reader, data, body->resultLayout);
 }
 
 } // namespace torval

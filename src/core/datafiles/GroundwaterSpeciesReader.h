@@ -20,9 +20,4 @@ namespace torval {
 // ("Time Varying" included) reads nothing and leaves the data set as it is.
 void ReadSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
 
-void ReadOneDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadTwoDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadThreeDimensionalSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
-void ReadUnsaturatedSpeciesBody(ModelDataSet& data, FreeFormatReader& reader);
-
 } // namespace torval

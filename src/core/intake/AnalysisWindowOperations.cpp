@@ -41,7 +41,7 @@ void AnalysisForm::ReadInputFromWindow(RiskInput& input) const {
     input.AverageConc = trimBlanks(row(AnalysisRows::AverageConcentration).text);
     input.MaximumConc = trimBlanks(row(AnalysisRows::MaximumConcentration).text);
     input.SpecifiedConc = trimBlanks(row(AnalysisRows::SpecifiedConcentration).text);
-    input.Concentration = SelectedConcentration(input);
+    input.Concentration = selectedConcentration(input);
     input.IntakeType = static_cast<std::int16_t>(controls_.pathwayOption);
     const PathwayInfo& pathway = pathwayInfo(input.IntakeType);
     PathwayParameters& parameters = parameterSet(input, input.IntakeType);

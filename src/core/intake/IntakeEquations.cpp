@@ -184,8 +184,9 @@ void ResolveEvaluationInput(const AppState& state, const RiskInput& source, Risk
                             std::int16_t evaluation) {
     work.ConcChoice = source.ConcChoice;
     work.IntakeType = source.IntakeType;
-    if (const std::string* concentration = selectedConcentration(source)) {
-        work.Concentration = resolvedConcentration(state, *concentration, evaluation);
+    if (concentrationChosen(source)) {
+        work.Concentration =
+            resolvedConcentration(state, selectedConcentration(source), evaluation);
     }
     if (!isPathwayCode(source.IntakeType)) {
         return;

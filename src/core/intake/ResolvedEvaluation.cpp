@@ -54,9 +54,9 @@ EvaluationNumber EvaluationNumber::ofGenerated(double generated) {
 
 EvaluationPlan::EvaluationPlan(const AppState& state, const RiskInput& source)
     : state_(state), intakeType_(source.IntakeType) {
-    if (const std::string* text = selectedConcentration(source)) {
+    if (concentrationChosen(source)) {
         concentrationSelected_ = true;
-        concentration_ = textOrVariant(*text);
+        concentration_ = textOrVariant(selectedConcentration(source));
         // A data file with its own Monte Carlo values supplies every realisation's
         // concentration, whatever variant the reference names.
         if (concentration_.source == Source::Variant && state.modelData.DataType == 0) {

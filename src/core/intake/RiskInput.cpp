@@ -29,7 +29,11 @@ PathwayParameters emptyParameterSet(int code) {
     return PathwayParameters(pathwayInfo(code).parameters.size());
 }
 
-std::string SelectedConcentration(const RiskInput& input) {
+bool concentrationChosen(const RiskInput& input) {
+    return input.ConcChoice >= 0 && input.ConcChoice <= 2;
+}
+
+const std::string& selectedConcentration(const RiskInput& input) {
     if (input.ConcChoice == 0) {
         return input.AverageConc;
     }
@@ -49,19 +53,6 @@ void ResetRiskInput(RiskInput& input) {
     input.IntakeType = 0;
     for (int code = 0; code < PathwayCount; ++code) {
         parameterSet(input, code) = emptyParameterSet(code);
-    }
-}
-
-const std::string* selectedConcentration(const RiskInput& input) {
-    switch (input.ConcChoice) {
-    case 0:
-        return &input.AverageConc;
-    case 1:
-        return &input.MaximumConc;
-    case 2:
-        return &input.SpecifiedConc;
-    default:
-        return nullptr;
     }
 }
 

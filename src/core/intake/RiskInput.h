@@ -50,13 +50,13 @@ struct RiskInput {
 // does Concentration, which the next calculation selects afresh.
 void ResetRiskInput(RiskInput& input);
 
-// The concentration text ConcChoice selects: the average (0), the maximum (1) or the
-// specified one (any other choice).
-std::string SelectedConcentration(const RiskInput& input);
+// Whether ConcChoice names one of the three concentrations (0, 1 or 2). A calculation takes
+// no concentration from an input whose choice is none of them.
+bool concentrationChosen(const RiskInput& input);
 
-// The concentration text that ConcChoice selects (0 average, 1 maximum, 2 specified); nullptr
-// for any other choice, which selects none.
-const std::string* selectedConcentration(const RiskInput& input);
+// The concentration text ConcChoice selects: the average (0), the maximum (1) or the
+// specified one (any other choice; the analysis window and a read file keep that text).
+const std::string& selectedConcentration(const RiskInput& input);
 
 // The parameter set of a pathway; raises 9 for a code outside 0..8.
 PathwayParameters& parameterSet(RiskInput& input, int code);

@@ -165,32 +165,5 @@ TEST(RiskDataFileSections, MonteCarloCountOfOneOrNoneHoldsNoValues) {
     }
 }
 
-TEST(RiskDataFileSections, EachWrongMonteCarloMarkerIsRefused) {
-    struct Case {
-        std::string find;
-        std::string replacement;
-    };
-    const std::vector<Case> cases = {
-        {"[Begin Monte Carlo Data]", "[Begin MonteCarlo Data]"},
-        {"[Begin Chemical 1 ]", "[Begin Chemical 1]"},
-        {"[End Chemical 1 ]", "[End Chemical 2 ]"},
-        {"[Begin Chemical 2 ]", "[Begin Chemical 3 ]"},
-        {"[End Chemical 2 ]", "[End Chemical  2 ]"},
-        {"[End MonteCarlo Data]", "[End Monte Carlo Data]"},
-        {" 2.5 \r\n", " 2.5 \r\n 3.5 \r\n"},
-        {" 1 \r\n 3 \r\n", " 1 \r\n -3 \r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.replacement);
-        std::string text = MonteCarloText;
-        text.replace(text.find(c.find), c.find.size(), c.replacement);
-        AppState read = monteCarloState();
-        const AppState before = read;
-        FreeFormatReader in(text);
-        EXPECT_EQ(codeOf([&] { ReadMonteCarloSection(in, read); }), 62);
-        EXPECT_EQ(read.InputTGData, before.InputTGData);
-    }
-}
-
 } // namespace
 } // namespace torval

@@ -277,7 +277,7 @@ TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
         SCOPED_TRACE("case " + std::to_string(n) + ", data type " + std::to_string(dataType));
         AppState original = maker.make(dataType);
         RiskInput input = original.riskInput;
-        input.Concentration = SelectedConcentration(input); // what a read analysis calculates
+        input.Concentration = selectedConcentration(input); // what a read analysis calculates
         const std::string first = RiskDataFileContents(original);
         AppState read = readText(first);
         EXPECT_EQ(read.riskInput, input);

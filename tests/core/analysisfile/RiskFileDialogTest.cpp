@@ -31,16 +31,16 @@ TEST(RiskFileDialog, SaveAsksForANameOnlyWhenItMustAndNeverReplacesWithoutAYes) 
         std::optional<MessageAnswer> overwrite; // the answer to "Overwrite File", when asked
         std::string written;                    // the file written, "" for none
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"plain save of an existing file", SaveCommand::Save, "old.tvl", {}, {}, "old.tvl"},
         {"plain save of a new analysis", SaveCommand::Save, "", "fresh", {}, "fresh.tvl"},
         {"any dot keeps the answer", SaveCommand::Save, "", "fresh.v1", {}, "fresh.v1"},
-        {"save as into an existing file, yes", SaveCommand::SaveAs, "old.tvl", "old.tvl",
-         MessageAnswer::Yes, "old.tvl"},
-        {"save as into an existing file, no", SaveCommand::SaveAs, "old.tvl", "old",
-         MessageAnswer::No, ""},
+        {"save as into an existing file, yes", SaveCommand::SaveAs, "old.tvl", "old.tvl", MessageAnswer::Yes, "old.tvl"},
+        {"save as into an existing file, no", SaveCommand::SaveAs, "old.tvl", "old", MessageAnswer::No, ""},
         {"save as cancelled", SaveCommand::SaveAs, "old.tvl", std::nullopt, {}, ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScratchDirectory scratch("riskfile-dialog");

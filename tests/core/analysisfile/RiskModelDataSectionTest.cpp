@@ -244,14 +244,6 @@ std::vector<ExactCase> exactCases() {
     };
 }
 
-TEST(RiskModelDataSection, WritesAndReadsTheLayoutLineByLine) {
-    for (const ExactCase& c : exactCases()) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(written(c.data), c.expected);
-        EXPECT_EQ(readBack(c.expected), c.data);
-    }
-}
-
 TEST(RiskModelDataSection, RoundTripsEveryLayoutAndChemicalBlock) {
     std::vector<Shape> shapes;
     for (std::int16_t type = -1; type <= 17; ++type) {

@@ -40,6 +40,7 @@ TEST(GridMax, LargestCellOverTheCountedCells) {
         double expected;
         int code;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"one cell", {1}, {-3.5}, {1}, -3.5, 0},
         {"negative cells", {3}, {-5, -2, -9}, {3}, -2, 0},
@@ -48,16 +49,12 @@ TEST(GridMax, LargestCellOverTheCountedCells) {
         {"count of 0", {2, 2}, {4, 5, 6, 7}, {2, 0}, -1E20, 0},
         {"counts below the bounds", {2, 3}, {1, 2, 30, 4, 50, 60}, {2, 2}, 50, 0},
         {"maximum in the last cell", {2, 1, 2}, {1, 2, 3, 4}, {2, 1, 2}, 4, 0},
-        {"air grid with one time point",
-         {2, 1, 2, 1},
-         {0.25, 0.75, 0.5, 0.125},
-         {2, 1, 2, 1},
-         0.75,
-         0},
+        {"air grid with one time point", {2, 1, 2, 1}, {0.25, 0.75, 0.5, 0.125}, {2, 1, 2, 1}, 0.75, 0},
         {"4-D over part of the time axis", {1, 1, 2, 2}, {1, 90, 2, 3}, {1, 1, 2, 1}, 2, 0},
         {"count beyond the grid", {2}, {1, 2}, {3}, 0, ErrorCode::SubscriptOutOfRange},
         {"grid of another rank", {2, 2}, {1, 2, 3, 4}, {2}, 0, ErrorCode::SubscriptOutOfRange},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ConcentrationGrid grid = gridOf(c.uppers, c.cells);
@@ -74,32 +71,6 @@ TEST(GridMax, LaterEqualValueDoesNotReplaceTheEarlierOne) {
     EXPECT_TRUE(std::signbit(GridMax1D(2, gridOf({2}, {-0.0, 0.0}))));
     EXPECT_FALSE(std::signbit(GridMax1D(2, gridOf({2}, {0.0, -0.0}))));
     EXPECT_TRUE(std::signbit(GridMax1D(2, valuesOf({-0.0, 0.0}))));
-}
-
-TEST(GridMax, MonteCarloValues) {
-    struct Case {
-        const char* name;
-        std::vector<double> values;
-        Index count;
-        double expected;
-        int code;
-    };
-    const std::vector<Case> cases = {
-        {"all values", {2, 8, 5}, 3, 8, 0},
-        {"leading values only", {2, 8, 5}, 1, 2, 0},
-        {"no values", {2, 8, 5}, 0, -1E20, 0},
-        {"negative count", {}, -1, -1E20, 0},
-        {"count beyond the values", {2}, 2, 0, ErrorCode::SubscriptOutOfRange},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoundedArray<double, 1> values = valuesOf(c.values);
-        double maximum = 0.0;
-        EXPECT_EQ(codeOf([&] { maximum = GridMax1D(c.count, values); }), c.code);
-        if (c.code == 0) {
-            EXPECT_EQ(maximum, c.expected);
-        }
-    }
 }
 
 } // namespace

@@ -39,21 +39,6 @@ AppState stateWith(const std::vector<std::string>& names, const std::string& mod
     return state;
 }
 
-TEST(ChemicalSelectionForm, OpensOnTheNamesWithTheCurrentOneChosen) {
-    AppState state = stateWith({"Benzene", "Toluene", "Xylene"}, "Air", 2, 2);
-    RecordingPrompter prompter;
-    ChemicalSelectionForm form(state, prompter);
-    EXPECT_EQ(form.chemicals(), (std::vector<std::string>{"Benzene", "Toluene", "Xylene"}));
-    EXPECT_EQ(form.text(), "Toluene");
-    EXPECT_FALSE(form.ChemicalChanged());
-    form.selectRow(2);
-    EXPECT_EQ(form.text(), "Xylene");
-    EXPECT_EQ(codeOf([&] { form.selectRow(3); }), ErrorCode::SubscriptOutOfRange);
-    form.cancel();
-    EXPECT_EQ(state.modelData.CurrentChemical, 2);
-    EXPECT_FALSE(form.ChemicalChanged());
-}
-
 TEST(ChemicalSelectionForm, OkMakesTheFirstChemicalContainingTheChoiceCurrent) {
     struct Case {
         std::string name;
@@ -66,16 +51,9 @@ TEST(ChemicalSelectionForm, OkMakesTheFirstChemicalContainingTheChoiceCurrent) {
         bool changed;
         std::string result; // ModelResult afterwards: the record made current
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"confirming the current chemical",
-         {"TCE", "DCE", "VC"},
-         "Groundwater",
-         2,
-         2,
-         1,
-         2,
-         false,
-         ""},
+        {"confirming the current chemical", {"TCE", "DCE", "VC"}, "Groundwater", 2, 2, 1, 2, false, ""},
         {"another species", {"TCE", "DCE", "VC"}, "Groundwater", 1, 1, 2, 3, true, "species 3"},
         {"an air chemical", {"Benzene", "Toluene"}, "Air", 1, 1, 1, 2, true, "air 2"},
         {"an earlier, longer name containing the choice wins",
@@ -87,25 +65,10 @@ TEST(ChemicalSelectionForm, OkMakesTheFirstChemicalContainingTheChoiceCurrent) {
          1,
          true,
          "species 1"},
-        {"a short name before a longer one containing it",
-         {"DCE", "cis-DCE"},
-         "Groundwater",
-         1,
-         1,
-         1,
-         2,
-         true,
-         "species 2"},
-        {"the Monte Carlo chemical decides what is a change",
-         {"TCE", "DCE"},
-         "Groundwater",
-         2,
-         1,
-         0,
-         2,
-         false,
-         ""},
+        {"a short name before a longer one containing it", {"DCE", "cis-DCE"}, "Groundwater", 1, 1, 1, 2, true, "species 2"},
+        {"the Monte Carlo chemical decides what is a change", {"TCE", "DCE"}, "Groundwater", 2, 1, 0, 2, false, ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state = stateWith(c.names, c.modelName, c.current, c.monteCarloCurrent);
@@ -119,20 +82,6 @@ TEST(ChemicalSelectionForm, OkMakesTheFirstChemicalContainingTheChoiceCurrent) {
         EXPECT_EQ(state.modelData.ModelResult, c.result);
         EXPECT_TRUE(prompter.messages.empty());
     }
-}
-
-// A record that cannot be copied (here a grid layout without its grid, which fails silently
-// with code 9) must not leave the busy pointer behind the closing dialog.
-TEST(ChemicalSelectionForm, AFailedCopyLeavesTheDefaultPointer) {
-    AppState state = stateWith({"TCE", "DCE"}, "Groundwater", 1, 1);
-    state.modelData.SpeciesData.at(2).DataType = 11;
-    RecordingPrompter prompter;
-    ChemicalSelectionForm form(state, prompter);
-    form.selectRow(1);
-    form.ok();
-    EXPECT_FALSE(form.ChemicalChanged());
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_FALSE(prompter.isBusy());
 }
 
 } // namespace

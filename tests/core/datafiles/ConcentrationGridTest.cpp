@@ -89,15 +89,13 @@ TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
         std::vector<double> visited;
         int code;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"whole from index 1",
          {{1, 2}, {1, 2, 3}, {1}, {1, 2}},
          {1111, 1112, 1211, 1212, 1311, 1312, 2111, 2112, 2211, 2212, 2311, 2312},
          0},
-        {"picked indexes in the given order",
-         {{2, 1}, {3}, {0, 1}, {2}},
-         {2302, 2312, 1302, 1312},
-         0},
+        {"picked indexes in the given order", {{2, 1}, {3}, {0, 1}, {2}}, {2302, 2312, 1302, 1312}, 0},
         {"last indexes out of storage order", {{1}, {2}, {1}, {2, 0}}, {1212, 1210}, 0},
         {"last indexes with a gap", {{2}, {1}, {0, 1}, {0, 2}}, {2100, 2102, 2110, 2112}, 0},
         {"an empty list visits nothing", {{1, 2}, {}, {1}, {1}}, {}, 0},
@@ -105,6 +103,7 @@ TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
         {"index below a bound", {{1}, {1}, {1}, {-1}}, {}, 9},
         {"three lists for four dimensions", {{1}, {1}, {1}}, {}, 9},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<double> visited;
@@ -113,26 +112,6 @@ TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
         EXPECT_EQ(code, c.code);
         EXPECT_EQ(visited, c.visited);
     }
-}
-
-TEST(ConcentrationGrid, WritesThroughTheVisitReachTheIndexedCells) {
-    ConcentrationGrid grid;
-    grid.redim({0, 2}, {0, 3});
-    double next = 0.0;
-    grid.forEachCell({{1, 2}, {1, 2, 3}}, [&next](double& cell) { cell = ++next; });
-    EXPECT_EQ(grid.at(1, 1), 1.0);
-    EXPECT_EQ(grid.at(1, 3), 3.0);
-    EXPECT_EQ(grid.at(2, 1), 4.0);
-    EXPECT_EQ(grid.at(2, 3), 6.0);
-    EXPECT_EQ(grid.at(0, 1), 0.0);
-    EXPECT_EQ(grid.at(2, 0), 0.0);
-
-    const ConcentrationGrid::CellRun down = grid.runAlong(1, 2, 1, 2); // (1,2) and (2,2)
-    down[0] = -1.0;
-    down[1] = -2.0;
-    EXPECT_EQ(grid.at(1, 2), -1.0);
-    EXPECT_EQ(grid.at(2, 2), -2.0);
-    EXPECT_EQ(grid.at(1, 3), 3.0);
 }
 
 TEST(ConcentrationGrid, CopiesCellsBetweenGridsOfOtherLowerBounds) {

@@ -51,6 +51,7 @@ TEST(FreeFormatReader, ReadsLinesFieldsValuesAndCountsInOrder) {
         std::string contents;
         std::vector<Read> reads;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"CR LF, LF and a last line without ending",
          "one\r\ntwo\nthree",
@@ -63,9 +64,7 @@ TEST(FreeFormatReader, ReadsLinesFieldsValuesAndCountsInOrder) {
           {Read::Number, 3.0},
           {Read::Number, 4.0},
           {Read::Number, 62}}},
-        {"empty lines are lines",
-         "\r\n\r\nx",
-         {{Read::Line, ""}, {Read::Line, ""}, {Read::Line, "x"}}},
+        {"empty lines are lines", "\r\n\r\nx", {{Read::Line, ""}, {Read::Line, ""}, {Read::Line, "x"}}},
         {"numbers end at blanks, commas and line ends",
          "1 2,3\r\n  4.5 , -6e-1\n",
          {{Read::Number, 1.0},
@@ -103,6 +102,7 @@ TEST(FreeFormatReader, ReadsLinesFieldsValuesAndCountsInOrder) {
          "N: 2.5\nN: 3.5 points\nN:\nN: 40000\n",
          {{Read::Count, 2.0}, {Read::Count, 4.0}, {Read::Count, 0.0}, {Read::Count, 6}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FreeFormatReader reader(c.contents);

@@ -177,24 +177,6 @@ TEST(GroundwaterSpeciesReader, ReadsEachSpeciesBody) {
     }
 }
 
-// The file opening normalises every record and then makes species 1 current; choosing
-// another species later copies that record. Both go by what the reader left in the records.
-TEST(GroundwaterSpeciesReader, RecordsServeNormalisationAndSelection) {
-    GroundwaterRead read = readGroundwaterPath(groundwaterFixture("three-species.mc1"));
-    ASSERT_TRUE(read.accepted);
-    ModelDataSet& data = read.state.modelData;
-    data.ModelName = "Groundwater";
-    NormaliseDataSet(data, Medium::GroundwaterMultipleSpecies);
-    EXPECT_DOUBLE_EQ(data.SpeciesData.at(2).MaximumConcentration, 4.0);
-    EXPECT_DOUBLE_EQ(data.SpeciesData.at(2).AverageConcentration, 3.0);
-    SelectSpecies(data, 2);
-    EXPECT_EQ(data.DataType, 11);
-    EXPECT_EQ(data.ModelResult, "Concentration Grid");
-    EXPECT_DOUBLE_EQ(data.ConcentrationGrid.at(2, 1), 3.0);
-    EXPECT_DOUBLE_EQ(data.MaximumConcentration, 4.0);
-    EXPECT_EQ(usedValues(data.XValues, data.NumX), (std::vector<double>{0, 10}));
-}
-
 TEST(GroundwaterSpeciesReader, AFileWithoutAChemicalNumberLineHasOneSpecies) {
     std::string text = fileText(groundwaterFixture("montecarlo.mc1"));
     const std::vector<std::pair<std::string, std::string>> secondSpeciesRemoved = {

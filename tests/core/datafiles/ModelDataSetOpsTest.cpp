@@ -175,46 +175,22 @@ TEST(SelectAirChemical, CopiesTheGridRecordFromIndexOne) {
     EXPECT_EQ(data.AverageConcentration, 1.0);
 }
 
-TEST(SelectAirChemical, MonteCarloAndSingleValueRecords) {
-    ModelDataSet data = airDataSet();
-    SelectAirChemical(data, 1);
-    const ModelDataSet withGrid = data;
-
-    SelectAirChemical(data, 2);
-    EXPECT_EQ(data.DataType, 0);
-    EXPECT_EQ(data.McIterationCount, 4);
-    EXPECT_EQ(data.McIterationValues, seriesOf({0.1, 0.2, 0.3}));
-    EXPECT_EQ(data.ModelResult, "Monte Carlo");
-    EXPECT_EQ(data.AverageConcentration, 0.2);
-
-    // A single value copies no array: the axes and grid of chemical 1 stay behind.
-    SelectAirChemical(data, 3);
-    EXPECT_EQ(data.DataType, 2);
-    EXPECT_EQ(data.NumX, 0);
-    EXPECT_EQ(data.XRange, "");
-    EXPECT_EQ(data.ModelResult, "0.75");
-    EXPECT_EQ(data.MaximumConcentration, 0.75);
-    EXPECT_EQ(data.XValues, withGrid.XValues);
-    EXPECT_EQ(data.TValues, withGrid.TValues);
-    EXPECT_TRUE(data.ConcentrationGrid == withGrid.ConcentrationGrid);
-}
-
 TEST(SelectAirChemical, Failures) {
     struct Case {
         const char* name;
         std::function<void(ModelDataSet&)> spoil;
         std::int16_t index;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"index beyond the records", [](ModelDataSet&) {}, 4},
         {"index 0", [](ModelDataSet&) {}, 0},
         {"no records", [](ModelDataSet& d) { d.AirChemicalData.erase(); }, 1},
         {"index beyond the chemical count", [](ModelDataSet& d) { d.ChemicalCount = 2; }, 3},
-        {"count beyond the record's axis",
-         [](ModelDataSet& d) { d.AirChemicalData.at(1).NumX = 3; }, 1},
-        {"Monte Carlo count of 0",
-         [](ModelDataSet& d) { d.AirChemicalData.at(2).McIterationCount = 0; }, 2},
+        {"count beyond the record's axis", [](ModelDataSet& d) { d.AirChemicalData.at(1).NumX = 3; }, 1},
+        {"Monte Carlo count of 0", [](ModelDataSet& d) { d.AirChemicalData.at(2).McIterationCount = 0; }, 2},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ModelDataSet data = airDataSet();
@@ -287,23 +263,6 @@ TEST(AxisValuesFromRange, BuildsCoordinatesFromIndexOne) {
         BoundedArray<double, 1> values = seriesOf({-1, -2});
         EXPECT_EQ(codeOf([&] { AxisValuesFromRange(c.range, values); }), c.code);
         EXPECT_EQ(values, c.code == 0 ? seriesOf(c.coordinates) : seriesOf({-1, -2}));
-    }
-}
-
-TEST(LayoutAxes, AxesInTheOrderTheyIndexAGrid) {
-    const auto text = [](std::int16_t code) {
-        std::string names;
-        for (const Axis axis : LayoutAxes(code)) {
-            names += "XYZT"[static_cast<int>(axis)];
-        }
-        return names;
-    };
-    const std::vector<std::string> expected = {"",   "",   "",    "",    "",    "X",    "Y",
-                                               "Z",  "T",  "XY",  "XZ",  "YZ",  "XYZ",  "XT",
-                                               "YT", "ZT", "XYT", "XZT", "YZT", "XYZT", ""};
-    for (std::int16_t code = -2; code <= 17 + 1; ++code) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(text(code), expected[static_cast<std::size_t>(code + 2)]);
     }
 }
 

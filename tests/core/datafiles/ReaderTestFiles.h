@@ -53,6 +53,16 @@ inline std::vector<double> numbers(const std::string& text) {
     return values;
 }
 
+// Every element of a one-dimensional array, from its lower bound to its upper.
+template <typename Array>
+std::vector<double> allValues(const Array& values) {
+    std::vector<double> all;
+    for (auto i = values.lower(); i <= values.upper(); ++i) {
+        all.push_back(values.at(i));
+    }
+    return all;
+}
+
 inline bool isBrokenFixture(const std::filesystem::path& path) {
     return path.filename().string().starts_with("broken-");
 }

@@ -60,6 +60,7 @@ struct Expected {
 
 TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
     const std::string none;
+    // clang-format off
     const std::vector<Expected> cases = {
         {"outfall.spd", "Surface Point Discharges", 2, 0.05, "0.005"},
         // Without a concentration the discharge line is one field and nothing is kept from it.
@@ -69,33 +70,26 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
         // A near-field sub type without a reader reads nothing more.
         {"jet.spd", "Surface Jet", 2, -1, ""},
         // A Monte Carlo count of 1 stores no value.
-        {"outfallmc.spd", "Submerged Point Discharges", 0, 0.08, "Monte Carlo Simulation", none,
-         none, none, none, none, 1},
-        {"cross.rvr", "Transverse Mixing", 7, 0.005, "32", "0 100 200", "0 10", none,
-         "11 12 21 22 31 32"},
-        {"steady.rvr", "Longitudinal Advection", 3, 0.002, "0.002", "0 50 100", none, none,
-         "0.002 0.0015 0.001"},
+        {"outfallmc.spd", "Submerged Point Discharges", 0, 0.08, "Monte Carlo Simulation", none, none, none, none, none, 1},
+        {"cross.rvr", "Transverse Mixing", 7, 0.005, "32", "0 100 200", "0 10", none, "11 12 21 22 31 32"},
+        {"steady.rvr", "Longitudinal Advection", 3, 0.002, "0.002", "0 50 100", none, none, "0.002 0.0015 0.001"},
         {"moving.rvr", "Longitudinal Advection", 11, 0.002, "0.002", "0 500", none, "0 3600 7200",
          "0.002 0.002 0.002 0 0.0007 0.0019"},
-        {"estuary.est", "Estuary", 3, 0.004, "0.004", "1000 2000 3000", none, none,
-         "0.004 0.003 0.002"},
-        {"montecarlo.est", "Estuary", 0, 0.004, "Monte Carlo Simulation", none, none, none, none,
-         "0.0031 0.0032 0.0033", 4},
+        {"estuary.est", "Estuary", 3, 0.004, "0.004", "1000 2000 3000", none, none, "0.004 0.003 0.002"},
+        {"montecarlo.est", "Estuary", 0, 0.004, "Monte Carlo Simulation", none, none, none, none, "0.0031 0.0032 0.0033", 4},
         {"pond.lak", "Small Lakes", 6, 0.001, "0.0007", none, none, "0 100 200", "0 0.0005 0.0007"},
-        {"lakebox.lak", "Small Lakes (Box Model)", 6, 0.001, "0.00077", none, none, "0 100",
-         "0.0004 0.00077"},
+        {"lakebox.lak", "Small Lakes (Box Model)", 6, 0.001, "0.00077", none, none, "0 100", "0.0004 0.00077"},
         {"lakebox-steady.lak", "Small Lakes (Box Model)", 2, 0.001, "0.00077"},
-        {"ocean.oce", "Oceans", 7, 0.002, "0.00002", "100 200", "-50 50", none,
-         "1e-6 2e-5 3e-6 4e-6"},
+        {"ocean.oce", "Oceans", 7, 0.002, "0.00002", "100 200", "-50 50", none, "1e-6 2e-5 3e-6 4e-6"},
         // The Monte Carlo data are not read: the lines after the marker are not a result.
         {"mcdata.oce", "Oceans", 1, 0.002, "Deterministic"},
         {"bed.riv", "Fletcher-Dotson Model", 2, -1, "0.00795"},
         // A range without a step is the single point it names.
         {"onishi.riv", "Onishi Model", 6, -1, "0.0079", none, none, "86400", "0.0079"},
-        {"delta.etr", "Estuaries", 11, -1, "0.006", "0 2000", none, "0 50 100",
-         "0 0.002 0.006 0 0.001 0.003"},
+        {"delta.etr", "Estuaries", 11, -1, "0.006", "0 2000", none, "0 50 100", "0 0.002 0.006 0 0.001 0.003"},
         {"reservoir.lke", "Lakes", 6, -1, "0.004", none, none, "0 86400", "0.001 0.004"},
     };
+    // clang-format on
     for (const Expected& c : cases) {
         SCOPED_TRACE(c.file);
         AppState state;
@@ -128,44 +122,6 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
     }
 }
 
-// Files as machines write them: any line ending, and blank lines after the last item.
-TEST(SurfaceWaterFileReader, LineEndingsAndTrailingBlankLinesReadTheSame) {
-    const testing::ScratchDirectory scratch("surface-line-ends");
-    for (const std::string file : {"lakebox-steady.lak", "moving.rvr", "outfallmc.spd"}) {
-        AppState original;
-        RecordingPrompter prompter;
-        ASSERT_TRUE(ReadSurfaceWaterFile(original, prompter, fixture(file).string()));
-        const std::string text = fileText(fixture(file));
-        for (const std::string ending : {"\r\n", "\n", "\r"}) {
-            for (const std::string tail : {"", "\r\n\r\n  \r\n", "\n\n", "\r\r"}) {
-                SCOPED_TRACE(file + " ending " + std::to_string(ending.size()) + " tail " +
-                             std::to_string(tail.size()));
-                scratch.writeFile(file, testing::withLineEnds(text, ending) + tail);
-                AppState state;
-                ASSERT_TRUE(ReadSurfaceWaterFile(state, prompter, scratch.path(file)));
-                EXPECT_EQ(state.modelData.DataType, original.modelData.DataType);
-                EXPECT_EQ(state.modelData.ModelResult, original.modelData.ModelResult);
-                EXPECT_EQ(gridCells(state.modelData), gridCells(original.modelData));
-            }
-        }
-        EXPECT_TRUE(prompter.messages.empty());
-    }
-}
-
-TEST(SurfaceWaterFileReader, KeepsTheRangeTextsAsWritten) {
-    AppState state;
-    RecordingPrompter prompter;
-    ASSERT_TRUE(ReadSurfaceWaterFile(state, prompter, fixture("moving.rvr").string()));
-    EXPECT_EQ(state.modelData.SubModelName, "Far-Field Mixing");
-    EXPECT_EQ(state.modelData.XRange, "0:500:500");
-    EXPECT_EQ(state.modelData.TRange, "0:7200:3600");
-    EXPECT_EQ(state.modelData.NumX, 2);
-    EXPECT_EQ(state.modelData.NumT, 3);
-    EXPECT_EQ(state.modelData.ConcentrationGrid.rank(), 2u);
-    EXPECT_EQ(state.modelData.ConcentrationGrid.upper(1), 2);
-    EXPECT_EQ(state.modelData.ConcentrationGrid.lower(1), 0);
-}
-
 TEST(SurfaceWaterFileReader, WarnsAboutModelsItCannotReadAndLoadsNothing) {
     for (const std::string file : {"unknown-model.riv", "unknown-subtype.est"}) {
         SCOPED_TRACE(file);
@@ -191,23 +147,18 @@ TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
         std::string replacement;
         int code;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"file marker", "estuary.est", "[Begin Surface Model Data File]",
-         "[Begin Surface Model Data file]", 62},
+        {"file marker", "estuary.est", "[Begin Surface Model Data File]", "[Begin Surface Model Data file]", 62},
         {"no marker after the result", "estuary.est", "[Begin Regular Output]", "", 62},
-        {"regular output end marker", "estuary.est", "[End Regular Output]",
-         "[End Regular Outputs]", 62},
-        {"Monte Carlo output marker", "montecarlo.est", "[Begin Monte Carlo Output]",
-         "[Begin Monte Carlo Data]", 62},
-        {"Monte Carlo output end marker", "montecarlo.est", "[End Monte Carlo Output]",
-         "[End Monte Carlo Data]", 62},
-        {"one Monte Carlo value more than counted", "montecarlo.est", "0.0033\r\n",
-         "0.0033, 0.0034\r\n", 62},
+        {"regular output end marker", "estuary.est", "[End Regular Output]", "[End Regular Outputs]", 62},
+        {"Monte Carlo output marker", "montecarlo.est", "[Begin Monte Carlo Output]", "[Begin Monte Carlo Data]", 62},
+        {"Monte Carlo output end marker", "montecarlo.est", "[End Monte Carlo Output]", "[End Monte Carlo Data]", 62},
+        {"one Monte Carlo value more than counted", "montecarlo.est", "0.0033\r\n", "0.0033, 0.0034\r\n", 62},
         {"Monte Carlo count beyond the file", "montecarlo.est", "\r\n4\r\n", "\r\n20000\r\n", 62},
         {"Monte Carlo count beyond 16 bits", "montecarlo.est", "\r\n4\r\n", "\r\n32768\r\n", 6},
         {"negative Monte Carlo count", "montecarlo.est", "\r\n4\r\n", "\r\n-4\r\n", 62},
-        {"Monte Carlo result without iterations", "montecarlo.est",
-         "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
+        {"Monte Carlo result without iterations", "montecarlo.est", "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
         {"grid claims 30000 points on each axis", "ocean.oce", "2, 2\r\n", "30000, 30000\r\n", 62},
         {"negative grid count", "ocean.oce", "2, 2\r\n", "2, -2\r\n", 62},
         {"more points than the range gives", "ocean.oce", "2, 2\r\n", "2, 3\r\n", 62},
@@ -219,6 +170,7 @@ TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
          "[Begin Regular Output ]", 62},
         {"near-field result missing", "outfall.spd", "0.005\r\n", "", 62},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FreeFormatReader reader(

@@ -54,24 +54,6 @@ TEST_F(AnalysisCommandsTest, NewStartsAFreshAnalysisOnTheChosenMedium) {
     }
 }
 
-TEST_F(AnalysisCommandsTest, AnotherChemicalRefillsTheWindow) {
-    fillGroundwaterXY(state);
-    state.modelData.ChemicalNames.redim({0, 2});
-    state.modelData.ChemicalNames.at(1) = "Toluene";
-    state.modelData.ChemicalNames.at(2) = "Xylene";
-    state.MCChemicalCount = 2;
-    openWindow();
-    EXPECT_EQ(form->controls().chemicalName, "Toluene");
-
-    form->SelectChemicalCommand(); // the user keeps the chemical
-    EXPECT_TRUE(form->controls().menus.menu(AnalysisMenu::Results).enabled);
-
-    services.chemical = 2;
-    form->PlumexDataCommand(PlumexDataItem::SelectChemical);
-    EXPECT_EQ(form->controls().chemicalName, "Xylene");
-    EXPECT_FALSE(form->controls().menus.menu(AnalysisMenu::Results).enabled);
-}
-
 TEST_F(AnalysisCommandsTest, TheMonteCarloWindowGetsTheEntriesAndWritesBackReferences) {
     openInputMode();
     typeDrinkingWater("1.5");
@@ -109,16 +91,14 @@ TEST_F(AnalysisCommandsTest, OutdatedResultsAreShownOnlyAfterTheWarning) {
         int item;
         std::vector<std::string> viewed;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"numbers of current results", false, MessageAnswer::Ok, ResultsItem::View, {"Numbers"}},
-        {"graphs of a Monte Carlo run",
-         false,
-         MessageAnswer::Ok,
-         ResultsItem::Graphics,
-         {"Chartix"}},
+        {"graphs of a Monte Carlo run", false, MessageAnswer::Ok, ResultsItem::Graphics, {"Chartix"}},
         {"outdated, the user goes on", true, MessageAnswer::Yes, ResultsItem::View, {"Numbers"}},
         {"outdated, the user stops", true, MessageAnswer::No, ResultsItem::Graphics, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         reset();
@@ -147,35 +127,6 @@ TEST_F(AnalysisCommandsTest, OutdatedResultsAreShownOnlyAfterTheWarning) {
     }
 }
 
-TEST_F(AnalysisCommandsTest, SavingAndPrintingWaitForACalculation) {
-    openInputMode();
-    typeDrinkingWater("1");
-
-    form->FileCommand(FileItem::SaveApplication);
-    form->FileCommand(FileItem::Print);
-
-    ASSERT_EQ(prompter.messages.size(), 2U);
-    for (const Message& refusal : prompter.messages) {
-        EXPECT_EQ(refusal.text, "Risk data and results are not consistent.\r\rPlease do "
-                                "Calculation first before saving Risk file");
-        EXPECT_EQ(refusal.title, "Result Not Consistent");
-        EXPECT_EQ(refusal.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(refusal.buttons, MessageButtons::Ok);
-    }
-    EXPECT_TRUE(services.saves.empty());
-    EXPECT_EQ(services.reports, 0);
-
-    form->CalculationCommand();
-    form->FileCommand(FileItem::SaveApplicationAs);
-    form->FileCommand(FileItem::Print);
-
-    EXPECT_EQ(prompter.messages.size(), 2U);
-    EXPECT_EQ(services.saves, std::vector<SaveCommand>{SaveCommand::SaveAs});
-    EXPECT_EQ(state.AnalysisState, Analysis::Saved);
-    EXPECT_EQ(form->controls().title, "RISK ASSESSMENT -- FileName: site.tvl");
-    EXPECT_EQ(services.reports, 1);
-}
-
 TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
     struct Case {
         const char* name;
@@ -185,16 +136,14 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
         std::vector<SaveCommand> saves;
     };
     const std::string other = "/home/analyst/other.tvl";
+    // clang-format off
     const std::vector<Case> cases = {
-        {"calculated, the user saves",
-         Analysis::Calculated,
-         MessageAnswer::Yes,
-         other,
-         {SaveCommand::Save}},
+        {"calculated, the user saves", Analysis::Calculated, MessageAnswer::Yes, other, {SaveCommand::Save}},
         {"calculated, the user does not", Analysis::Calculated, MessageAnswer::No, other, {}},
         {"already saved", Analysis::Saved, std::nullopt, other, {}},
         {"no file chosen", Analysis::Saved, std::nullopt, std::nullopt, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         reset();
@@ -239,26 +188,6 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
         EXPECT_EQ(text(12), "4");
         EXPECT_EQ(form->controls().title, "RISK ASSESSMENT -- FileName: other.tvl");
     }
-}
-
-TEST_F(AnalysisCommandsTest, MenuItemsReachTheirServices) {
-    openInputMode();
-    form->FileCommand(FileItem::CloseApplication); // disabled for good
-    form->FileCommand(FileItem::PrinterSetup);
-    form->FileCommand(FileItem::ReturnToMainForm);
-    for (const int item :
-         {HelpItem::Contents, HelpItem::IndexOfTopics, HelpItem::MonteCarloSimulation,
-          HelpItem::TechnicalSupport, HelpItem::About, HelpItem::Disclaimer}) {
-        form->HelpCommand(item);
-    }
-
-    EXPECT_EQ(services.setups, 1);
-    EXPECT_EQ(services.closed, 1);
-    EXPECT_EQ(services.helpRequests,
-              (std::vector<HelpRequest>{{15, "", 0}, {261, "", 0}, {1, "", 5000}}));
-    EXPECT_EQ(services.support + services.about, 2);
-    ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_EQ(prompter.messages[0].title, "Disclaimer");
 }
 
 } // namespace

@@ -44,47 +44,6 @@ TEST_F(AnalysisEditingTest, OnlyARealChangeOfAnEntryMarksTheInputChanged) {
     }
 }
 
-TEST_F(AnalysisEditingTest, DisplayRowsPassTheFocusToTheFirstInterval) {
-    fillGroundwaterXY(state);
-    openWindow();
-    form->focusEntry(3);
-    EXPECT_EQ(form->controls().focusedRow, 6);
-    EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
-
-    reset();
-    openInputMode(); // no interval row to go to
-    form->focusEntry(12);
-    form->focusEntry(0);
-    EXPECT_EQ(form->controls().focusedRow, AnalysisRows::NoFocus);
-    EXPECT_EQ(form->controls().tabPage, AnalysisPages::Intake);
-    EXPECT_FALSE(form->row(12).highlighted);
-}
-
-TEST_F(AnalysisEditingTest, AnEntryHoldingAReferenceCannotBeTypedInto) {
-    openInputMode();
-    type(14, "2");
-    form->editEntry(15, reference("365", 1));
-    form->focusEntry(15);
-    EXPECT_EQ(form->controls().focusedRow, 16) << "the focus moves on";
-    EXPECT_TRUE(form->row(15).red());
-
-    form->editEntry(15, "365");
-    EXPECT_EQ(text(15), reference("365", 1));
-
-    form->clickEntry(15);
-    ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_EQ(prompter.messages[0].text, "Monte Carlo value is assigned, you cannot change it.");
-    EXPECT_EQ(prompter.messages[0].title, "Warning");
-    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(form->controls().focusedRow, 16);
-
-    form->clickEntry(14);
-    EXPECT_EQ(prompter.messages.size(), 1U) << "an ordinary entry says nothing";
-
-    form->editEntry(14, "Monte Carlo|2:1"); // turning into a reference while focused
-    EXPECT_EQ(form->controls().focusedRow, 16);
-}
-
 TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
     struct Case {
         const char* name;
@@ -103,6 +62,7 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
     const std::string noPointX = "X interval inputed holds no point of the PLUMEX Data grid\r\r"
                                  "The nearest X values of the grid are 10 and 20. Please input a "
                                  "X interval that holds at least one of them.";
+    // clang-format off
     const std::vector<Case> cases = {
         {"the whole grid", "0:20", "0:5", "", "", AnalysisRows::NoFocus, "102.5"},
         {"the ends of the axes are inside", "20:20", "5:5", "", "", AnalysisRows::NoFocus, "205"},
@@ -114,11 +74,10 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         {"max above the largest Y", "0:20", "0:6", "Improper Value", outsideY, 7, ""},
         {"between two X points", "11:19", "0:5", "Improper Value", noPointX, 6, ""},
         {"a single X value between points", "15", "0:5", "Improper Value", noPointX, 6, ""},
-        {"blanks only", "0:20", "  ", "Empty Data", "Please input the interval values first.", 7,
-         ""},
-        {"one interval still missing: nothing checked", "-5:50", "", "", "", AnalysisRows::NoFocus,
-         "102.5"},
+        {"blanks only", "0:20", "  ", "Empty Data", "Please input the interval values first.", 7, ""},
+        {"one interval still missing: nothing checked", "-5:50", "", "", "", AnalysisRows::NoFocus, "102.5"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         reset();
@@ -152,24 +111,6 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
             EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         }
     }
-}
-
-TEST_F(AnalysisEditingTest, TheTimeIntervalHasItsOwnMessage) {
-    state.riskInput.ModelDataUsed = true;
-    ModelDataSet& data = state.modelData;
-    data.DataType = 6;
-    data.NumT = 2;
-    data.TValues.redim({0, 2});
-    data.TValues.at(1) = 10;
-    data.TValues.at(2) = 20;
-    data.ConcentrationGrid.redim({0, 2});
-    openWindow();
-    type(9, "10:25");
-
-    ASSERT_EQ(prompter.messages.size(), 1U);
-    EXPECT_EQ(prompter.messages[0].text, "Time interval inputed is outside of PLUMEX Data "
-                                         "range\r\rPlease input proper values for time interval.");
-    EXPECT_EQ(form->controls().focusedRow, 9);
 }
 
 TEST_F(AnalysisEditingTest, NewIntervalsDiscardAMonteCarloAverage) {
@@ -249,28 +190,6 @@ TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
         EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
                   c.riskFileOpened);
     }
-}
-
-TEST_F(AnalysisEditingTest, TheClickedConcentrationOptionIsTheCheckedOne) {
-    openInputMode();
-    state.AnalysisState = Analysis::Calculated;
-    state.MonteCarloCount = 11;
-    form->selectConcentration(2);
-
-    EXPECT_EQ(form->controls().concentrationOption, 2);
-    EXPECT_EQ(form->controls().concentrationPictures,
-              (std::array<OptionPicture, 3>{OptionPicture::Unchecked, OptionPicture::Unchecked,
-                                            OptionPicture::Checked}));
-    EXPECT_EQ(state.MonteCarloCount, 0);
-    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
-    EXPECT_EQ(optionPicturePath("/opt/torval", OptionPicture::Checked),
-              "/opt/torval/bitmap/check.bmp");
-    EXPECT_EQ(optionPicturePath("/opt/torval/", OptionPicture::Unchecked),
-              "/opt/torval/bitmap/uncheck.bmp");
-
-    state.MonteCarloCount = 11;
-    form->selectConcentration(2); // already chosen
-    EXPECT_EQ(state.MonteCarloCount, 11);
 }
 
 } // namespace

@@ -24,19 +24,18 @@ TEST_F(CalculationDriverTest, RefusesTheFirstBadEntryAndPutsTheFocusOnIt) {
         std::string text;
         int focusedRow;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"the concentration first", "", "", "", 2, "Specified Concentration is empty!\r", 12},
         {"then the parameters", "1", "", "", 2, "Body Weight (Wb): is empty!\r", 17},
-        {"the average when it is chosen", "1", "70", "70", 0, "Average Concentration is empty!\r",
-         10},
-        {"not a number", "1 mg", "70", "70", 2, "Specified Concentration is not a numeric value!\r",
-         12},
+        {"the average when it is chosen", "1", "70", "70", 0, "Average Concentration is empty!\r", 10},
+        {"not a number", "1 mg", "70", "70", 2, "Specified Concentration is not a numeric value!\r", 12},
         {"zero body weight", "1", "0", "70", 2, "Body Weight (Wb): is equal to zero!\r", 17},
         {"negative body weight", "1", "-70", "70", 2, "Body Weight (Wb): is less than zero!\r", 17},
         {"blanks only", "1", "   ", "70", 2, "Body Weight (Wb): is empty!\r", 17},
-        {"the trimmed caption names Tavg", "1", "70", "", 2,
-         "Average Time Period of Exposure (Tavg): is empty!\r", 18},
+        {"the trimmed caption names Tavg", "1", "70", "", 2, "Average Time Period of Exposure (Tavg): is empty!\r", 18},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         reset();
@@ -58,18 +57,6 @@ TEST_F(CalculationDriverTest, RefusesTheFirstBadEntryAndPutsTheFocusOnIt) {
         EXPECT_EQ(state.ResultCount, 77) << "the calculation must not start";
         EXPECT_FALSE(prompter.isBusy());
     }
-}
-
-TEST_F(CalculationDriverTest, SkipsTheChecksForReferencesAndHiddenRows) {
-    openInputMode();
-    typeDrinkingWater("1", reference("70", 1)); // a varied Wb: its text is no number
-    type(19, "rubbish");                        // hidden: pathway 0 has no row 19
-    generate(1, 2);
-
-    form->CalculationCommand();
-
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(state.ResultCount, 3);
 }
 
 // Ri 2, C 1.5, Fe 365, Dt 70, Wb 70, Tavg 70: 2 x 1.5 x 365 x 70 / 4900.
@@ -255,100 +242,6 @@ TEST_F(CalculationDriverTest, TheEvaluationNumberOverflowsAt32768) {
     EXPECT_TRUE(state.ResultsOutdated);
     EXPECT_NE(state.IntakeResults.at(32767), 0.0);
     EXPECT_EQ(state.IntakeResults.at(32768), 0.0);
-}
-
-TEST_F(CalculationDriverTest, ANumberBeyondADoubleIsReportedByTheCommand) {
-    openInputMode();
-    typeDrinkingWater("1", "1e999");
-
-    form->CalculationCommand();
-
-    EXPECT_EQ(onlyMessage(prompter).title, "Overflow");
-    EXPECT_FALSE(prompter.isBusy());
-    EXPECT_TRUE(form->controls().menus.menu(AnalysisMenu::Calculation).enabled);
-}
-
-TEST_F(CalculationDriverTest, TheWindowIsLockedWhileTheLoopRuns) {
-    openInputMode();
-    typeDrinkingWater(reference("1", 1));
-    generate(1, 3);
-    services.onPump = [&](int) {
-        const AnalysisControls& controls = form->controls();
-        EXPECT_FALSE(controls.dataAreaEnabled);
-        for (const AnalysisMenu menu : {AnalysisMenu::File, AnalysisMenu::Calculation,
-                                        AnalysisMenu::Results, AnalysisMenu::PlumexData}) {
-            EXPECT_FALSE(controls.menus.menu(menu).enabled);
-        }
-        EXPECT_TRUE(controls.progress.visible && controls.stopVisible && controls.stopEnabled);
-        EXPECT_EQ(controls.statusText, "Status: computing...");
-        // Whatever the user manages to click now must neither touch the input nor start a run.
-        form->CalculationCommand();
-        form->selectPathway(5);
-        form->editEntry(14, "99");
-        form->FileCommand(FileItem::NewApplication);
-        form->MonteCarloCommand();
-    };
-
-    form->CalculationCommand();
-
-    EXPECT_EQ(services.pumps, 4);
-    EXPECT_EQ(services.monteCarloShown, 0);
-    EXPECT_EQ(form->controls().pathwayOption, 0);
-    EXPECT_EQ(text(14), "2");
-    EXPECT_TRUE(form->controls().dataAreaEnabled);
-    EXPECT_TRUE(form->controls().menus.menu(AnalysisMenu::PlumexData).enabled);
-}
-
-TEST_F(CalculationDriverTest, PumpsBeforeTheFirstEvaluationThenOnItsInterval) {
-    openInputMode();
-    typeDrinkingWater(reference("1", 1));
-    generate(1, 100);
-    form->driver().setPumpInterval(std::chrono::hours(1));
-
-    form->CalculationCommand();
-
-    EXPECT_EQ(services.pumps, 2);
-}
-
-// From New Application to the intake in row 20, the intakes worked out by hand.
-TEST_F(CalculationDriverTest, AManualInputAnalysisFromNewToTheIntake) {
-    struct Case {
-        int pathway;
-        std::vector<std::string> parameters; // from the pathway's first row on
-        std::string resultText;
-        std::string shown;
-    };
-    const std::vector<Case> cases = {
-        // 2 x 365 x 70 / (70 x 70) = 51100 / 4900
-        {0, {"2", "365", "70", "70", "70"}, "10.4285714285714", "10.4286"},
-        // 200 x 1e-6 x 0.5 x 365 x 70 / 4900
-        {3, {"200", "0.5", "365", "70", "70", "70"}, "0.000521428571428571", "5.2143e-4"},
-        // every factor 1: 1e-6
-        {4, {"1", "1", "1", "1", "1", "1", "1"}, "1E-06", "1e-6"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.pathway);
-        reset();
-        state.riskInput.FileName = "/home/analyst/old.tvl";
-        openInputMode();
-        services.media = {Medium::Input};
-
-        form->NewCommand();
-        form->selectPathway(c.pathway);
-        form->selectConcentration(2);
-        type(12, "1");
-        int row = pathwayInfo(c.pathway).firstRow();
-        for (const std::string& value : c.parameters) {
-            type(row++, value);
-        }
-        form->CalculationCommand();
-
-        EXPECT_TRUE(prompter.messages.empty());
-        EXPECT_EQ(form->controls().title, "RISK ASSESSMENT");
-        EXPECT_EQ(state.riskInput.ResultText, c.resultText);
-        EXPECT_EQ(text(20), c.shown);
-        EXPECT_EQ(form->row(20).caption, pathwayInfo(c.pathway).resultTitle);
-    }
 }
 
 } // namespace

@@ -42,36 +42,6 @@ TEST(DataFileOpening, MediumOfExtensionIgnoresCaseAndDirectories) {
     }
 }
 
-TEST(DataFileOpening, DialogPresetFollowsTheModelNameAndExistingDirectories) {
-    ScratchDirectory scratch("dialogpreset");
-    scratch.makeDirectory("air");
-    scratch.makeDirectory("gw");
-    AppState state;
-    state.AppPath = scratch.path();
-    state.AppSettings.AirDataPath = scratch.path("air");
-    state.AppSettings.GroundwaterDataPath = scratch.path("gw");
-    state.AppSettings.SurfaceDataPath = scratch.path("missing");
-
-    struct Case {
-        std::string modelName;
-        std::int16_t mediumCode;
-        DataFileDialogPreset preset;
-    };
-    const std::vector<Case> cases = {
-        {"Air", Medium::Air, {scratch.path("air"), 1}},
-        {"Groundwater", Medium::Groundwater, {scratch.path("gw"), 2}},
-        {"GROUNDWATER", Medium::GroundwaterMultipleSpecies, {scratch.path("gw"), 3}},
-        {"Surface Water - Near Field", Medium::SurfaceNearField, {scratch.path(), 4}},
-        {"Surface Water - Far Field", Medium::SurfaceFarField, {scratch.path(), 5}},
-        {"Surface Water - Sediment", Medium::SurfaceSediment, {scratch.path(), 6}},
-        {"input", Medium::Input, {scratch.path(), 2}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.modelName);
-        state.MediumCode = c.mediumCode;
-        EXPECT_EQ(dataFileDialogPreset(state, c.modelName), c.preset);
-    }
-}
-
 TEST(DataFileOpening, DialogReportsMissingFilesAndCancelsSilently) {
     ScratchDirectory scratch("datadialog");
     scratch.writeFile("site.one", "x\r\n");
@@ -123,16 +93,6 @@ void singleValueInMgPerCubicMetre(ModelDataSet& data) {
     data.TimeUnit = "sec";
 }
 
-void monteCarloValues(ModelDataSet& data) {
-    data.DataType = 0;
-    data.McIterationCount = 4;
-    data.McIterationValues.redim({0, 3});
-    data.McIterationValues.at(1) = 1;
-    data.McIterationValues.at(2) = 2;
-    data.McIterationValues.at(3) = 6;
-    data.ConcentrationUnit = "mg/l";
-}
-
 struct OpenFixture {
     ScratchDirectory scratch{"openmodel"};
     AppState state;
@@ -165,18 +125,6 @@ TEST(DataFileOpening, OpenLoadsNormalisesAndFillsTheConcentrationTexts) {
     EXPECT_EQ(f.state.ResultCount, 1);
     EXPECT_EQ(f.state.MCChemicalCount, 1);
     EXPECT_FALSE(f.prompter.isBusy());
-}
-
-TEST(DataFileOpening, MonteCarloDataMarkTheAverageAsAReference) {
-    OpenFixture f("Groundwater", Medium::Groundwater);
-    f.scratch.writeFile("mc.one", "PLUMEX output\r\n");
-    f.dialogs.answers = {f.scratch.path("mc.one")};
-
-    ASSERT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders(monteCarloValues)));
-    EXPECT_EQ(f.state.riskInput.AverageConc, "Monte Calor" + std::string(500, ' ') + "3");
-    EXPECT_EQ(f.state.riskInput.MaximumConc, "6");
-    EXPECT_EQ(f.state.MonteCarloCount, 4);
-    EXPECT_EQ(f.state.ResultCount, 4);
 }
 
 TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {

@@ -112,6 +112,7 @@ TEST(ResolveEvaluationInput, StopsAtAMissingValueAndKeepsWhatWasResolvedBefore) 
         PathwayParameters expectedParameters;
     };
     const PathwayParameters previous = {"p1", "p2", "p3", "p4", "p5"};
+    // clang-format off
     const std::vector<Case> cases = {
         {"variant beyond the table",
          "Monte Carlo:1",
@@ -127,35 +128,12 @@ TEST(ResolveEvaluationInput, StopsAtAMissingValueAndKeepsWhatWasResolvedBefore) 
          false,
          "5",
          {"1", "2", "p3", "p4", "p5"}},
-        {"reference without a variant number",
-         "5",
-         {"Monte Carlo", "2", "3", "4", "5"},
-         1,
-         false,
-         "5",
-         previous},
-        {"iteration beyond the table",
-         "Monte Carlo:1",
-         {"1", "2", "3", "4", "5"},
-         5,
-         false,
-         "previous",
-         previous},
-        {"iteration beyond the file",
-         "Monte Carlo:1",
-         {"1", "2", "3", "4", "5"},
-         4,
-         true,
-         "previous",
-         previous},
-        {"negative iteration",
-         "1",
-         {"Monte Carlo:1", "2", "3", "4", "5"},
-         -1,
-         false,
-         "1",
-         previous},
+        {"reference without a variant number", "5", {"Monte Carlo", "2", "3", "4", "5"}, 1, false, "5", previous},
+        {"iteration beyond the table", "Monte Carlo:1", {"1", "2", "3", "4", "5"}, 5, false, "previous", previous},
+        {"iteration beyond the file", "Monte Carlo:1", {"1", "2", "3", "4", "5"}, 4, true, "previous", previous},
+        {"negative iteration", "1", {"Monte Carlo:1", "2", "3", "4", "5"}, -1, false, "1", previous},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state = stateWithSimulatedValues();
@@ -176,20 +154,6 @@ TEST(ResolveEvaluationInput, StopsAtAMissingValueAndKeepsWhatWasResolvedBefore) 
         EXPECT_EQ(work.Concentration, c.expectedConcentration);
         EXPECT_EQ(work.DrinkingWater, c.expectedParameters);
     }
-}
-
-TEST(ResolveEvaluationInput, AnEvaluationComputesFromTheResolvedNumbers) {
-    AppState state = stateWithSimulatedValues();
-    RiskInput source;
-    source.ConcChoice = 0;
-    source.AverageConc = "Monte Carlo:1";
-    source.IntakeType = 0;
-    source.DrinkingWater = {"2", "Monte Carlo:3", "70", "70", "70"};
-    source.Fish = {"abc", "", "Monte Carlo:99", "0", "0", "0"};
-    RiskInput work;
-    ResolveEvaluationInput(state, source, work, 4);
-    // C = 104.5, Fe = 304.5: 2 x 104.5 x 304.5 x 70 / 4900 = 63640.5 x 70 / 4900
-    EXPECT_DOUBLE_EQ(ComputeIntake(work), 909.15);
 }
 
 } // namespace

@@ -8,30 +8,6 @@
 namespace torval {
 namespace {
 
-TEST(RiskInput, ParameterSetSelectsTheSetOfEachPathway) {
-    struct Case {
-        PathwayParameters RiskInput::*member;
-        std::size_t size;
-    };
-    const std::vector<Case> cases = {
-        {&RiskInput::DrinkingWater, 5}, {&RiskInput::Swimming, 6},   {&RiskInput::DermalWater, 7},
-        {&RiskInput::SoilIngestion, 6}, {&RiskInput::SoilDermal, 7}, {&RiskInput::Inhalation, 6},
-        {&RiskInput::Fish, 6},          {&RiskInput::Vegetables, 6}, {&RiskInput::MeatDairy, 6},
-    };
-    RiskInput input;
-    for (int code = 0; code < static_cast<int>(cases.size()); ++code) {
-        SCOPED_TRACE(code);
-        const Case& c = cases[static_cast<std::size_t>(code)];
-        EXPECT_EQ(&parameterSet(input, code), &(input.*c.member));
-        EXPECT_EQ(&parameterSet(static_cast<const RiskInput&>(input), code), &(input.*c.member));
-        EXPECT_EQ((input.*c.member).size(), c.size);
-    }
-    for (const int code : {-1, 9}) {
-        SCOPED_TRACE(code);
-        EXPECT_THROW(parameterSet(input, code), RunTimeError);
-    }
-}
-
 TEST(RiskInput, ResetClearsTheAnalysisButKeepsFileResultAndSelectedConcentration) {
     RiskInput input;
     input.ModelDataUsed = true;

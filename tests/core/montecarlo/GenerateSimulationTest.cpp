@@ -67,25 +67,6 @@ TEST_F(GenerateSimulationTest, Terms100GiveCount101ValuesPerVariant) {
     EXPECT_EQ(prompter.busyChanges, (std::vector<bool>{true, false}));
 }
 
-TEST_F(GenerateSimulationTest, PassesEveryNumberAndTheDistributionCode) {
-    const std::vector<std::string> names = {"normal", "Lognormal", "UNIFORM",   "Exponential",
-                                            "gumbel", "Triangle",  "LogUniform"};
-    AppState state = monteCarloState(7);
-    for (int row = 1; row <= 7; ++row) {
-        state.InputTGData.at(row, 1) = {names[row - 1], "4", "1", "9", "2.25", "10",
-                                        names[row - 1], true};
-    }
-    ASSERT_TRUE(generate(state));
-    ASSERT_EQ(FakeGenerator::requests.size(), 7U);
-    for (std::int16_t code = 1; code <= 7; ++code) {
-        SCOPED_TRACE(names[code - 1]);
-        const GeneratorRequest& r = FakeGenerator::requests[code - 1];
-        EXPECT_EQ(
-            std::tie(r.Distribution, r.Count, r.Mean, r.Minimum, r.Maximum, r.Variance, r.StdDev),
-            std::make_tuple(code, 11, 4.0F, 1.0F, 9.0F, 2.25F, 1.5F));
-    }
-}
-
 TEST_F(GenerateSimulationTest, AnotherChemicalClearsTheValuesButNotTheStatistics) {
     AppState state = monteCarloState(2, 2);
     state.InputTGData.at(1, 1) = bodyWeightVariant();

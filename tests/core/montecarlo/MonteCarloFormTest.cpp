@@ -62,44 +62,6 @@ public:
     }
 };
 
-TEST_F(MonteCarloFormTest, OpeningKeepsTablesThatHoldRowsAndSizesEmptyOnes) {
-    struct Case {
-        std::int16_t savedRows;
-        std::string_view tag;
-        int rows;
-        std::string firstName;
-    };
-    const std::vector<Case> cases = {{0, AnalysisCallerTag, 4, ""},
-                                     {2, AnalysisCallerTag, 2, "Saved"},
-                                     {2, "Elsewhere", 1, "Working"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.firstName);
-        state = AppState();
-        state.MCInputRowCount = state.MCResultRowCount = 1;
-        state.InputTGData.redim({0, 1}, {0, 1});
-        state.ResultTGData.redim({0, 1}, {0, 1});
-        state.InputTGData.at(1, 1).Name = "Working";
-        state.SavedMCInputRowCount = state.SavedMCResultRowCount = c.savedRows;
-        state.SavedInputTGData.redim({0, 2}, {0, 1});
-        state.SavedResultTGData.redim({0, 2}, {0, 1});
-        state.SavedInputTGData.at(1, 1).Name = "Saved";
-        state.SimulationGenerated = true;
-
-        MonteCarloForm form = open("regular", c.tag);
-
-        EXPECT_EQ(state.MCDataKept, c.rows != 4);
-        EXPECT_FALSE(state.SimulationGenerated);
-        ASSERT_EQ(form.inputRowCount(), c.rows);
-        ASSERT_EQ(form.resultRowCount(), c.rows);
-        EXPECT_EQ(form.inputCell(1, InputColumn::Name), c.firstName);
-        EXPECT_EQ(form.resultRow(c.rows).Marker, c.rows == 4 ? "Nothing" : "");
-        EXPECT_EQ(form.parameters().names,
-                  (std::vector<std::string>{"Specified Concentration", Ri, Wb, "--REMOVE--"}));
-        EXPECT_EQ(form.parameters().values,
-                  (std::vector<std::string>{"1.2346", "7", "70", "--REMOVE--"}));
-    }
-}
-
 TEST_F(MonteCarloFormTest, EditingRulesKeepEveryRowMeaningful) {
     struct Case {
         std::vector<Edit> edits; // the last one is checked
@@ -146,40 +108,6 @@ TEST_F(MonteCarloFormTest, EditingRulesKeepEveryRowMeaningful) {
         const bool removed = contains(upperCase(c.edits.back().text), "REMOVE");
         EXPECT_EQ(state.ResultTGData.at(1, 1).Variant, removed ? "" : Wb);
         EXPECT_EQ(form.resultCell(1, ResultColumn::Variant), removed ? "" : Wb);
-    }
-}
-
-TEST_F(MonteCarloFormTest, DoubleClicksSelectOneStatisticPerVariant) {
-    struct Case {
-        bool generated;
-        std::vector<int> clicks;
-        std::string marker;
-        std::vector<int> redColumns;
-    };
-    const std::vector<Case> cases = {
-        {true, {4}, "Minimum", {4}},    {true, {4, 4}, "Nothing", {}},
-        {true, {6}, "Nothing", {}},     {true, {3, 6}, "Median", {3}},
-        {true, {1, 0}, "Variant", {0}}, {false, {2}, "Geometric Mean", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.marker);
-        state = AppState();
-        MonteCarloForm form = open();
-        state.ResultTGData.at(1, 1).Variant = c.generated ? Wb : "";
-        form.sendresultTGDataToResultTDBData();
-
-        for (const int column : c.clicks) {
-            form.ResultDoubleClick(1, column);
-        }
-
-        EXPECT_EQ(form.resultRow(1).Marker, c.marker);
-        EXPECT_EQ(state.AnalysisState,
-                  c.clicks == std::vector<int>{6} ? Analysis::Saved : Analysis::Changed);
-        for (int column = 0; column < ResultColumn::Count; ++column) {
-            const bool red = std::count(c.redColumns.begin(), c.redColumns.end(), column) > 0;
-            EXPECT_EQ(form.resultCellColour(1, column) == CellColour::WhiteOnRed, red) << column;
-            EXPECT_EQ(form.resultCellColour(2, column), CellColour::BlackOnWhite);
-        }
     }
 }
 
@@ -252,31 +180,6 @@ TEST_F(MonteCarloFormTest, ExitWithoutVariantsClosesAndGenerateReportsAFailure) 
         EXPECT_TRUE(FakeGenerator::counts.empty());
         EXPECT_EQ(state.AnalysisState, Analysis::Changed);
     }
-}
-
-// The outputs show what the grid's terms give: values generated for other terms are generated
-// again first.
-TEST_F(MonteCarloFormTest, ViewingAfterATermsEditRegeneratesFirst) {
-    struct RecordingOutputs : MonteCarloOutputs {
-        std::vector<std::int32_t> countsSeen;
-        void print(AppState& s) override { countsSeen.push_back(s.MonteCarloCount); }
-        void view(AppState& s, std::string_view) override {
-            countsSeen.push_back(s.MonteCarloCount);
-        }
-    };
-    RecordingOutputs outputs;
-    state.AnalysisState = Analysis::Saved;
-    MonteCarloForm form(state, prompter, {{{17, Wb, "70"}}, AnalysisCallerTag, "regular"},
-                        &FakeGenerator::generate, &outputs);
-    apply(form,
-          {{1, 0, Wb}, {1, 2, "1"}, {1, 3, "100"}, {1, 4, "4"}, {1, 5, "10"}, {1, 6, "Normal"}});
-    form.GenerateCommand();
-    form.commitInputCell(1, InputColumn::Terms, "20");
-    form.ViewCommand("Numbers");
-    form.PrintCommand();
-    EXPECT_EQ(outputs.countsSeen, (std::vector<std::int32_t>{21, 21}));
-    EXPECT_EQ(FakeGenerator::counts, (std::vector<std::int32_t>{11, 21}));
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 } // namespace

@@ -74,22 +74,22 @@ TEST_F(Launch, MessagesOrAStartedProgram) {
     const std::string file = scratch.path("out file.plt");
     const std::string graph = upperCase(state.GraphCommand);
     const std::string editor = upperCase(state.AppSettings.TextEditorPath);
+    // clang-format off
     const std::vector<Case> cases = {
-        {true, false, true, "Unable to find the output graph file: " + upperCase(file) + ".",
-         "Drive Read Only"},
+        {true, false, true, "Unable to find the output graph file: " + upperCase(file) + ".", "Drive Read Only"},
         {true, true, false,
          "Unable to find Charton utility: " + graph +
              ".\r\rCharton program must be present at the above location.",
          "Missing Charton Utility"},
         {true, true, true, "", ""},
-        {false, false, true, "Unable to find the output file: " + upperCase(file) + ".",
-         "Drive Read Only"},
+        {false, false, true, "Unable to find the output file: " + upperCase(file) + ".", "Drive Read Only"},
         {false, true, false,
          "Unable to find selected text editor: " + editor +
              ".\r\rPlease select an appropriate text editor before using this option.",
          "Missing Text Editor"},
         {false, true, true, "", ""},
     };
+    // clang-format on
     CountingPump pump;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title + (c.plot ? " plot" : " editor"));
@@ -152,21 +152,6 @@ TEST_F(Launch, MonteCarloOutputOnlyWithGeneratedVariants) {
     EXPECT_FALSE(std::filesystem::exists(plotFile));
     ASSERT_EQ(prompter.messages.size(), 1U);
     EXPECT_EQ(prompter.messages[0].text, "No output data to be viewed.");
-}
-
-TEST_F(Launch, PlatformLauncherPassesTheNameAsOneArgument) {
-    const std::string target = scratch.path("it's \"a\" $HOME & b.txt");
-    platformLauncher()->start("touch", {target});
-    for (int i = 0; i < 500 && !std::filesystem::exists(target); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    EXPECT_TRUE(std::filesystem::exists(target));
-    try {
-        platformLauncher()->start(scratch.path("no-such-program"), {target});
-        ADD_FAILURE() << "a missing program was started";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::FileNotFound);
-    }
 }
 
 } // namespace

@@ -101,47 +101,6 @@ TEST(NewApplication, CancellingTheMediumChoiceKeepsTheCurrentAnalysis) {
     EXPECT_EQ(window.shown, 0);
 }
 
-TEST(NewApplication, InputModeOpensTheAnalysisWithoutAskingForAFile) {
-    AppState state = stateWithAnAnalysis();
-    ScriptedMediumChoice manualInput(Medium::Input);
-    FakeLoader loader;
-    FakeWindow window;
-
-    EXPECT_TRUE(NewApplication(state, manualInput, loader, window));
-
-    EXPECT_EQ(loader.calls, 0);
-    EXPECT_EQ(window.shown, 1);
-    EXPECT_EQ(state.MediumCode, Medium::Input);
-    EXPECT_EQ(state.modelData.ConcentrationUnit, "mg/l");
-    EXPECT_EQ(state.modelData.ModelName, "input");
-    EXPECT_EQ(state.modelData.DataType, -1);
-    EXPECT_EQ(state.modelData.CurrentChemical, 0);
-    EXPECT_EQ(state.MCCurrentChemical, 1);
-    EXPECT_EQ(state.MCChemicalCount, 1);
-    EXPECT_FALSE(state.riskInput.ModelDataUsed);
-    EXPECT_EQ(state.riskInput.XInterval, "");
-    EXPECT_EQ(state.riskInput.SpecifiedConc, "");
-    EXPECT_EQ(state.AnalysisState, Analysis::Changed);
-    EXPECT_FALSE(state.RiskFileOpened);
-}
-
-TEST(NewApplication, ACancelledFileChoiceShowsNoAnalysis) {
-    AppState state = stateWithAnAnalysis();
-    ScriptedMediumChoice air(Medium::Air);
-    FakeLoader loader;
-    loader.loads = false;
-    FakeWindow window;
-
-    EXPECT_FALSE(NewApplication(state, air, loader, window));
-
-    EXPECT_EQ(loader.calls, 1);
-    EXPECT_EQ(window.shown, 0);
-    EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
-    EXPECT_TRUE(state.RiskFileOpened);
-    EXPECT_EQ(state.MCCurrentChemical, 2);
-    EXPECT_EQ(state.MCChemicalCount, 3);
-}
-
 struct LoadedFileCase {
     std::string what;
     int option;
@@ -152,18 +111,18 @@ struct LoadedFileCase {
 };
 
 TEST(NewApplication, ALoadedFilePointsAtItsFirstChemicalOnlyWhenItHasSeveral) {
+    // clang-format off
     const std::vector<LoadedFileCase> cases = {
         {"air", Medium::Air, "Air", 4, 1, 4},
         {"air named in capitals", Medium::Air, "AIR", 2, 1, 2},
         {"air without chemicals", Medium::Air, "Air", 0, 1, 1},
         {"groundwater, single species", Medium::Groundwater, "Groundwater", 1, 0, 1},
-        {"groundwater, multiple species", Medium::GroundwaterMultipleSpecies, "Groundwater", 5, 1,
-         5},
-        {"multiple species, count below one", Medium::GroundwaterMultipleSpecies, "Groundwater", -1,
-         1, 1},
+        {"groundwater, multiple species", Medium::GroundwaterMultipleSpecies, "Groundwater", 5, 1, 5},
+        {"multiple species, count below one", Medium::GroundwaterMultipleSpecies, "Groundwater", -1, 1, 1},
         {"surface water near field", Medium::SurfaceNearField, "Surface Water", 1, 0, 1},
         {"surface water sediment", Medium::SurfaceSediment, "Surface Water", 1, 0, 1},
     };
+    // clang-format on
     for (const LoadedFileCase& c : cases) {
         SCOPED_TRACE(c.what);
         AppState state = stateWithAnAnalysis();
@@ -184,23 +143,6 @@ TEST(NewApplication, ALoadedFilePointsAtItsFirstChemicalOnlyWhenItHasSeveral) {
         EXPECT_EQ(state.riskInput.XInterval, "");
         EXPECT_EQ(state.AnalysisState, Analysis::Changed);
         EXPECT_FALSE(state.RiskFileOpened);
-    }
-}
-
-TEST(OpenApplication, ShowsTheAnalysisOnlyWhenARiskFileWasRead) {
-    for (const bool reads : {true, false}) {
-        SCOPED_TRACE(reads ? "file read" : "nothing read");
-        AppState state;
-        state.AnalysisState = Analysis::Calculated;
-        FakeOpener opener;
-        opener.reads = reads;
-        FakeWindow window;
-
-        EXPECT_EQ(OpenApplication(state, opener, window), reads);
-
-        EXPECT_EQ(window.shown, reads ? 1 : 0);
-        EXPECT_EQ(state.AnalysisState, reads ? Analysis::Saved : Analysis::Calculated);
-        EXPECT_EQ(state.RiskFileOpened, reads);
     }
 }
 

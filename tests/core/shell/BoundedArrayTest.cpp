@@ -37,43 +37,6 @@ TEST(BoundedArray, ChecksEveryIndexAgainstItsOwnDimension) {
     }
 }
 
-// Writing a running number through at() in index order must fill storage in order, last
-// index fastest, with no element written twice.
-TEST(BoundedArray, FourDimensionalIndexesMapOntoDistinctElements) {
-    BoundedArray<int, 4> grid;
-    grid.redim({1, 2}, {1, 3}, {0, 1}, {1, 4});
-    int next = 0;
-    for (int i = 1; i <= 2; ++i) {
-        for (int j = 1; j <= 3; ++j) {
-            for (int k = 0; k <= 1; ++k) {
-                for (int l = 1; l <= 4; ++l) {
-                    grid.at(i, j, k, l) = ++next;
-                }
-            }
-        }
-    }
-    const auto elements = grid.elements();
-    ASSERT_EQ(elements.size(), 48u);
-    for (std::size_t n = 0; n < elements.size(); ++n) {
-        EXPECT_EQ(elements[n], static_cast<int>(n) + 1) << n;
-    }
-}
-
-TEST(BoundedArray, ReportsTheBoundsOfEachDimension) {
-    BoundedArray<double, 2> table;
-    EXPECT_FALSE(table.isAllocated());
-    EXPECT_EQ(codeOf([&] { table.lower(); }), ErrorCode::SubscriptOutOfRange);
-
-    table.redim({0, 9}, {-2, 5});
-    EXPECT_TRUE(table.isAllocated());
-    EXPECT_EQ(table.lower(1), 0);
-    EXPECT_EQ(table.upper(1), 9);
-    EXPECT_EQ(table.lower(2), -2);
-    EXPECT_EQ(table.upper(2), 5);
-    EXPECT_EQ(codeOf([&] { table.upper(0); }), ErrorCode::SubscriptOutOfRange);
-    EXPECT_EQ(codeOf([&] { table.upper(3); }), ErrorCode::SubscriptOutOfRange);
-}
-
 TEST(BoundedArray, UnallocatedOrErasedArrayRejectsEveryIndex) {
     BoundedArray<double, 1> series;
     EXPECT_EQ(codeOf([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
@@ -82,23 +45,6 @@ TEST(BoundedArray, UnallocatedOrErasedArrayRejectsEveryIndex) {
     series.erase();
     EXPECT_FALSE(series.isAllocated());
     EXPECT_EQ(codeOf([&] { series.at(0); }), ErrorCode::SubscriptOutOfRange);
-}
-
-TEST(BoundedArray, RedimClearsTheContents) {
-    BoundedArray<double, 2> table;
-    table.redim({1, 2}, {1, 2});
-    table.at(1, 1) = 1.5;
-    table.at(2, 2) = -3.0;
-    table.redim({1, 2}, {1, 2});
-    EXPECT_EQ(table.at(1, 1), 0.0);
-    EXPECT_EQ(table.at(2, 2), 0.0);
-
-    table.at(1, 2) = 8.0;
-    table.redim({0, 3}, {2, 2});
-    BoundedArray<double, 2> fresh;
-    fresh.redim({0, 3}, {2, 2});
-    EXPECT_TRUE(table == fresh);
-    EXPECT_EQ(codeOf([&] { table.at(1, 1); }), ErrorCode::SubscriptOutOfRange);
 }
 
 TEST(BoundedArray, ImpossibleSizesFailAndKeepThePreviousContents) {

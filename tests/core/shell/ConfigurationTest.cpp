@@ -105,6 +105,7 @@ TEST(Configuration, ReaderFindsKeyWordsAnywhereInTheLineInTheirOrderAndTheLastLi
                                   "[Ground Water Model]\r\nGroundWaterDataPath=/w\r\n"
                                   "[Surface Model]\r\nSurfacePath=/s\r\n";
     const AppSettings all{"/e", "/t", "/a", "/w", "/s", "/p", "/r", "/g"};
+    // clang-format off
     const std::vector<ReadingCase> cases = {
         {"sections in another order", reordered, all},
         {"line feeds alone end lines too",
@@ -115,30 +116,25 @@ TEST(Configuration, ReaderFindsKeyWordsAnywhereInTheLineInTheirOrderAndTheLastLi
          "[General]\rTextEditor=/e\rTemporaryDataPath=/t\rAirDataPath=/a\r"
          "GroundWaterDataPath=/w\rSurfacePath=/s\rplantPath=/p\rTorvalPath=/r\rGraph=/g\r",
          all},
-        {"the [Graphics] line empties the graph program until Graph= sets it again",
-         "Graph=/old\r\n[Graphics]\r\n", S{}},
-        {"the [Graphics] line before Graph=", "[Graphics]\r\nGraph=/g\r\n",
-         with(&S::GraphProgramPath, "/g")},
+        {"the [Graphics] line empties the graph program until Graph= sets it again", "Graph=/old\r\n[Graphics]\r\n", S{}},
+        {"the [Graphics] line before Graph=", "[Graphics]\r\nGraph=/g\r\n", with(&S::GraphProgramPath, "/g")},
         {"TEXTEDITOR inside a temporary path sets the editor",
          "TemporaryDataPath=C:\\TEXTEDITOR\\TMP\r\n",
          with(&S::TextEditorPath, "C:\\TEXTEDITOR\\TMP")},
-        {"blanks around = are dropped", "AirDataPath   =   /data/air   \r\n",
-         with(&S::AirDataPath, "/data/air")},
+        {"blanks around = are dropped", "AirDataPath   =   /data/air   \r\n", with(&S::AirDataPath, "/data/air")},
         {"a key without = empties its setting", "AirDataPath=/a\r\nAirDataPath /b\r\n", S{}},
-        {"the last line of a key wins", "TorvalPath=/first\r\nTorvalPath=/second\r\n",
-         with(&S::RiskDataPath, "/second")},
+        {"the last line of a key wins", "TorvalPath=/first\r\nTorvalPath=/second\r\n", with(&S::RiskDataPath, "/second")},
         {"key words in any case, value case kept", "  textEDITOR = /usr/bin/Kate\r\n",
          with(&S::TextEditorPath, "/usr/bin/Kate")},
-        {"the value runs from the first =", "GroundWaterDataPath=/w=2\r\n",
-         with(&S::GroundwaterDataPath, "/w=2")},
+        {"the value runs from the first =", "GroundWaterDataPath=/w=2\r\n", with(&S::GroundwaterDataPath, "/w=2")},
         {"an existing file with only [General] and the editor gets no defaults",
          "[General]\r\nTextEditor=/usr/bin/vi\r\n", with(&S::TextEditorPath, "/usr/bin/vi")},
-        {"lines without key words are ignored", "; notes\r\n\r\n[Surface Model]\r\nPLUMEX\r\n",
-         S{}},
+        {"lines without key words are ignored", "; notes\r\n\r\n[Surface Model]\r\nPLUMEX\r\n", S{}},
         {"binary bytes around an entry",
          std::string("\0\x01\xff\r\x7f", 5) + "\nGraph=/g\n" + std::string(3, '\0'),
          with(&S::GraphProgramPath, "/g")},
     };
+    // clang-format on
     const ScratchDirectory dir("config");
     for (const ReadingCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -245,70 +241,6 @@ TEST(Configuration, AFailedWriteLeavesThePreviousFileByteIdenticalAndReportsDisk
                       "before saving this file.");
         EXPECT_FALSE(prompter.isBusy());
     }
-}
-
-TEST(Configuration, AWriteThatCannotStartReportsItsCodeAndCreatesNothing) {
-    const ScratchDirectory dir("config");
-    dir.makeDirectory("torval.ini");
-    struct Case {
-        std::string what;
-        std::string path;
-        std::string title;
-    };
-    const std::vector<Case> cases = {
-        {"the directory is missing", dir.path("gone/torval.ini"), "Disk Not ready"},
-        {"the target is a directory", dir.path("torval.ini"), "Improper File Name"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        RecordingPrompter prompter;
-        EXPECT_FALSE(WriteConfiguration(prompter, c.path, distinctSettings()));
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].title, c.title);
-    }
-    EXPECT_EQ(dir.names(), std::vector<std::string>{"torval.ini"});
-    EXPECT_TRUE(DirectoryExists(dir.path("torval.ini")));
-}
-
-TEST(Configuration, DefaultsLieUnderTheApplicationDirectoryWithTheirCaseKept) {
-    const std::string s(1, nativeSeparator());
-    const std::string app = s + "opt" + s + "Torval";
-
-    const AppSettings defaults =
-        DefaultSettings(app, s + "cache" + s + "TempData", s + "usr" + s + "bin" + s + "kate");
-
-    EXPECT_EQ(defaults.TextEditorPath, s + "usr" + s + "bin" + s + "kate");
-    EXPECT_EQ(defaults.TempDataPath, s + "cache" + s + "TempData");
-    EXPECT_EQ(defaults.AirDataPath, app + s + "PLUMEXData" + s + "air");
-    EXPECT_EQ(defaults.GroundwaterDataPath, app + s + "PLUMEXData" + s + "grndwatr");
-    EXPECT_EQ(defaults.PlantDataPath, app + s + "PLUMEXData" + s + "plant");
-    EXPECT_EQ(defaults.SurfaceDataPath, app + s + "PLUMEXData" + s + "surface");
-    EXPECT_EQ(defaults.RiskDataPath, app + s + "SampleDat");
-    EXPECT_EQ(defaults.GraphProgramPath, app + s + "charton" + s + executableName("charton"));
-}
-
-TEST(Configuration, DefaultsAreTakenOnlyWhenNoFileExists) {
-    const ScratchDirectory dir("config");
-    const AppSettings defaults = with(&AppSettings::GraphProgramPath, "/default/charton");
-    int defaultsBuilt = 0;
-    const auto buildDefaults = [&] {
-        ++defaultsBuilt;
-        return defaults;
-    };
-    RecordingPrompter prompter;
-
-    const StartupConfiguration absent =
-        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
-    dir.writeFile("torval.ini", "[General]\r\n");
-    const StartupConfiguration present =
-        LoadOrDefaultConfiguration(prompter, dir.path("torval.ini"), buildDefaults);
-
-    EXPECT_EQ(absent,
-              (StartupConfiguration{dir.path("torval.ini"), defaults, "/default/charton "}));
-    EXPECT_EQ(present, (StartupConfiguration{dir.path("torval.ini"), AppSettings{}, " "}));
-    EXPECT_EQ(defaultsBuilt, 1);
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(bytesOf(dir.path("torval.ini")), "[General]\r\n");
 }
 
 } // namespace

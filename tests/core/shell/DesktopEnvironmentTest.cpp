@@ -50,52 +50,11 @@ TEST(DesktopEnvironment, UserDirectoriesFollowTheXdgVariablesThenHomeThenWindows
     }
 }
 
-TEST(DesktopEnvironment, AWritableDirectoryIsProbedWithoutLeavingAnythingBehind) {
-    const ScratchDirectory dir("desktop");
-    dir.writeFile("plain.txt", "x");
-
-    EXPECT_TRUE(isWritableDirectory(dir.path()));
-    EXPECT_FALSE(isWritableDirectory(dir.path("missing")));
-    EXPECT_FALSE(isWritableDirectory(""));
-    EXPECT_FALSE(isWritableDirectory(dir.path("plain.txt")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
 struct EditorCase {
     std::string what;
     std::set<std::string> existing;
     std::string expected;
 };
-
-TEST(DesktopEnvironment, TheFirstEditorInOrderOfPreferenceWinsWhereverItIs) {
-    const std::string s(1, nativeSeparator());
-    const std::vector<EditorCase> cases = {
-        {"preference decides before the directory order",
-         {s + "usr" + s + "bin" + s + "gedit", s + "first" + s + "kate"},
-         s + "usr" + s + "bin" + s + "gedit"},
-        {"directory order decides for one editor",
-         {s + "first" + s + "kate", s + "usr" + s + "bin" + s + "kate"},
-         s + "first" + s + "kate"},
-        {"no editor anywhere", {}, "fallback"},
-    };
-    for (const EditorCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const EditorSearch search{{"gedit", "kate"},
-                                  {"/first", "/usr/bin/"},
-                                  "fallback",
-                                  [&](const std::string& path) { return c.existing.count(path); }};
-        EXPECT_EQ(findTextEditor(search), c.expected);
-    }
-}
-
-TEST(DesktopEnvironment, SearchPathDirectoriesDropEmptyEntries) {
-    const std::string s(1, pathListSeparator());
-    const std::vector<std::string> expected = {"a", "b"};
-    EXPECT_EQ(searchPathDirectories("a" + s + s + "b" + s), expected);
-    EXPECT_TRUE(searchPathDirectories("").empty());
-}
 
 } // namespace
 } // namespace torval

@@ -51,44 +51,6 @@ private:
     testing::ScratchDirectory scratch_;
 };
 
-TEST_F(DirectoryFormTest, OpensOnTheStartDirectoryWithTheFirstFileType) {
-    DirectoryForm form = open(path() + "/");
-
-    EXPECT_EQ(form.directory(), path());
-    EXPECT_EQ(form.text(), path());
-    EXPECT_EQ(form.subdirectories(), (Names{"Archive", "plumex"}));
-    EXPECT_EQ(form.filePattern(), "*.frm;*.tbx;*.cwh;*.jry;*.box;*.gas");
-    EXPECT_EQ(form.files(), (Names{"PLUME.GAS", "run.box"}));
-
-    form.chooseFileType(1);
-    EXPECT_EQ(form.filePattern(), "*.*");
-    EXPECT_EQ(form.files(), (Names{"notes.txt", "PLUME.GAS", "README", "run.box"}));
-    EXPECT_THROW(form.chooseFileType(2), RunTimeError);
-}
-
-TEST_F(DirectoryFormTest, TextAndFilesFollowTheDirectoryList) {
-    DirectoryForm form = open(path());
-    form.setText("typed but not confirmed");
-
-    form.openSubdirectory("plumex");
-    EXPECT_EQ(form.directory(), path("plumex"));
-    EXPECT_EQ(form.text(), path("plumex"));
-    EXPECT_EQ(form.files(), (Names{"site.gas"}));
-
-    form.changeDirectory(path("no-such-directory"));
-    form.changeDirectory(path("run.box"));
-    EXPECT_EQ(form.directory(), path("plumex"));
-
-    form.openParent();
-    EXPECT_EQ(form.directory(), path());
-    EXPECT_EQ(form.text(), path());
-}
-
-TEST_F(DirectoryFormTest, AMissingStartDirectoryOpensOnTheCurrentDirectory) {
-    const DirectoryForm form = open(path("no-such-directory"));
-    EXPECT_EQ(form.directory(), withoutTrailingSeparator(std::filesystem::current_path().string()));
-}
-
 struct OkCase {
     std::string what;
     std::string text;
@@ -128,13 +90,6 @@ TEST_F(DirectoryFormTest, OkAcceptsOnlyAnExistingPath) {
             EXPECT_EQ(shown.buttons, MessageButtons::Ok);
         }
     }
-}
-
-TEST_F(DirectoryFormTest, CancelAnswersTheCancelText) {
-    DirectoryForm form = open(path());
-    form.setText(path("plumex"));
-    form.cancel();
-    EXPECT_EQ(state_.SelectedDirectory, "Cancel Button is Clicked");
 }
 
 TEST_F(DirectoryFormTest, AnUnreadableDriveIsReportedAndTheListsStay) {

@@ -26,18 +26,6 @@ Message overwriteQuestion() {
                    MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes};
 }
 
-const std::string ShareText =
-    "Couldn't lock file; SHARE.EXE hasn't been loaded.\r\r"
-    "To enable file and record locking in a multiuser environment,you must first load "
-    "SHARE.EXE.\r\r"
-    "To load SHARE.EXE\r"
-    "1   Exit Microsoft Windows.\r"
-    "2   Add the following line to your AUTOEXEC.BAT file:\r"
-    "      SHARE.EXE /L:500\r"
-    "If you don't have an AUTOEXEC.BAT file on your system, enter the preceding line at the "
-    "command prompt before you start Windows.\r"
-    "3   Reboot your system, then try the operation again.";
-
 struct ReportCase {
     int code;
     std::optional<MessageAnswer> answer;
@@ -53,24 +41,7 @@ TEST(ErrorReport, ShowsEachCodesMessageAndTellsTheHandlerWhatToDo) {
     const auto none = std::nullopt;
     // clang-format off
     const std::vector<ReportCase> cases = {
-        {5, none, warning("Illegal Function Call",
-            "The input data has resulted in an illegal function call during analytical "
-            "computations. Possible reasons could be taking a square root or a lograthim of a "
-            "negative number etc. Please check the data and try again."), -1, !Busy, !Closes},
-        {6, none, warning("Overflow",
-            "The input data has resulted in an overflow during analytical computations. Please "
-            "check the data and try again."), -1, !Busy, !Closes},
-        {7, none, warning("Out Of Memory",
-            "Insufficient memory! \r\rPlease reduce the number of chemicals selected and/or "
-            "number of montecarlo terms."), -1, !Busy, !Closes},
         {9, none, none, 0, Busy, !Closes},
-        {11, none, warning("Division by zero",
-            "The input data has resulted in an division by zero during analytical computations. "
-            "Please check the data and try again."), -1, !Busy, !Closes},
-        {13, none, warning("Type Mismatch Error",
-            "The input data has resulted in a type mis-match error during analytical "
-            "computations. Possible reasons could be improper input e.g. an alphabet or blank "
-            "instead of a number etc. Please check the data and try again."), -1, !Busy, !Closes},
         {53, none, warning("File not found.",
             "RUN.BOX not found!\r\rThe selected file: RUN.BOX is not found. Please check "
             "filename and path."), -1, !Busy, !Closes},
@@ -85,32 +56,11 @@ TEST(ErrorReport, ShowsEachCodesMessageAndTellsTheHandlerWhatToDo) {
         {64, none, warning("Improper File Name",
             "RUN.BOX is not in one of the recognized formats. \r\r Please open another file."),
             -1, !Busy, Closes},
-        {68, none, warning("TORVAL", "The requested device is not available."),
-            -1, !Busy, !Closes},
-        {70, none, warning("Permission Denied",
-            "RUN.BOX cannot be opened: permission denied.\r\rPlease check that you may read "
-            "this file and try again."), -1, !Busy, !Closes},
-        {75, none, warning("Improper File Name",
-            "RUN.BOX is a directory, not a file.\r\r Please open a file."), -1, !Busy, !Closes},
-        {71, none, warning("Disk Not ready",
-            "Disk not ready!\r\rPlease check the disk and try again."), -1, !Busy, Closes},
-        {444, none, warning("Cannot Delete",
-            "Please finish adding the new chemical before making any deletions."),
-            -1, !Busy, !Closes},
+        {71, none, warning("Disk Not ready", "Disk not ready!\r\rPlease check the disk and try again."), -1, !Busy, Closes},
         {776, none, none, -1, !Busy, Closes},
         {3022, none, warning("Duplicate Chemical Name",
             "Chemical: METHYL CHLORIDE already exists.\r\rAll chemicals must have distinct "
             "chemical names."), -1, !Busy, !Closes},
-        {3049, none, warning("Invalid Database",
-            "'RUN.BOX' is corrupted or isn't a Microsoft Access database.\r\rPlease choose a "
-            "valid database."), -1, !Busy, !Closes},
-        {3050, none, warning("Cannot open database", ShareText), -1, !Busy, !Closes},
-        {3058, none, warning("Invalid Chemical Name",
-            "No Chemical Name has been given.\r\rYou must give a distinct chemical name in "
-            "order to save its data."), -1, !Busy, !Closes},
-        {3078, none, warning("Invalid Database Format",
-            "'RUN.BOX' is not in one of the recognized formats of this software.\r\rPlease "
-            "choose a valid database."), -1, !Busy, !Closes},
         {32755, none, none, -1, !Busy, !Closes},
         {1234, none, warning("Application Error",
             "Error Number : 1234 has occured during execution.\r\rNo error handling routine is "
@@ -181,10 +131,8 @@ TEST(ErrorReport, ReportFailureReportsTheCodeOfTheFailure) {
             none, "Improper File Name", "DATA.ONE is not", -1, true},
         {"overwrite answered Yes", [] { throw RunTimeError(ErrorCode::FileAlreadyExists); },
             MessageAnswer::Yes, "Overwrite File", "DATA.ONE already", 0, false},
-        {"allocation failure", [] { throw std::bad_alloc(); },
-            none, "Out Of Memory", "Insufficient memory!", -1, false},
-        {"standard range failure", [] { throw std::out_of_range("index"); },
-            none, "", "", 0, false},
+        {"allocation failure", [] { throw std::bad_alloc(); }, none, "Out Of Memory", "Insufficient memory!", -1, false},
+        {"standard range failure", [] { throw std::out_of_range("index"); }, none, "", "", 0, false},
         {"a failure of nobody's kind", [] { throw std::runtime_error("odd"); },
             none, "Application Error", "Error Number : 0 has", -1, true},
     };

@@ -35,28 +35,5 @@ TEST(HelpCatalogue, ReadsTopicsInOrderAndSkipsWhatIsNotATopic) {
                                                   "overview", "Tavg", "terms"}));
 }
 
-TEST(HelpCatalogue, EachRequestOpensItsPage) {
-    const std::vector<HelpTopic> topics = parseHelpCatalogue(Catalogue);
-    struct Case {
-        HelpRequest request;
-        HelpView view;
-    };
-    const std::vector<Case> cases = {
-        {{HelpRequest::Contents, "", 0}, {HelpPane::Contents, "contents.html", ""}},
-        {{HelpRequest::Context, "", 5000}, {HelpPane::Contents, "montecarlo.html", ""}},
-        {{HelpRequest::Context, "", 4999}, {HelpPane::Contents, "contents.html", ""}},
-        {{HelpRequest::Context, "", 0}, {HelpPane::Contents, "contents.html", ""}},
-        {{HelpRequest::PartialKey, "", 0}, {HelpPane::Index, "montecarlo.html", ""}},
-        {{HelpRequest::PartialKey, "TA", 0}, {HelpPane::Index, "pathways.html", "TA"}},
-        {{HelpRequest::PartialKey, "zz", 0}, {HelpPane::Index, "contents.html", "zz"}},
-        {{99, "", 5000}, {HelpPane::Contents, "contents.html", ""}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.request.command * 10000 + c.request.context);
-        EXPECT_EQ(helpViewFor(c.request, topics), c.view);
-    }
-    EXPECT_EQ(helpViewFor({HelpRequest::Context, "", 5000}, {}), HelpView{});
-}
-
 } // namespace
 } // namespace torval

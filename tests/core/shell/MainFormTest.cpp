@@ -83,56 +83,6 @@ struct CommandCase {
     std::vector<std::string> calls;
 };
 
-TEST(MainForm, EachActiveItemRunsItsCommandAndInactiveOnesNothing) {
-    const std::vector<CommandCase> cases = {
-        {MainMenu::File, MainFileItem::NewApplication, {"medium", "analysis"}},
-        {MainMenu::File, MainFileItem::OpenApplication, {"open", "analysis"}},
-        {MainMenu::File, MainFileItem::CloseApplication, {}},
-        {MainMenu::File, 55, {}}, // a separator
-        {MainMenu::File, MainFileItem::PrinterSetup, {"printer"}},
-        {MainMenu::File, MainFileItem::Print, {}},
-        {MainMenu::File, MainFileItem::Exit, {"exit"}},
-        {MainMenu::Options, MainOptionsItem::Preferences, {"preferences"}},
-        {MainMenu::Help, MainHelpItem::Contents, {"help 15 0"}},
-        {MainMenu::Help, MainHelpItem::IndexOfTopics, {"help 261 0"}},
-        {MainMenu::Help, MainHelpItem::MonteCarloSimulation, {"help 1 5000"}},
-        {MainMenu::Help, MainHelpItem::TechnicalSupport, {"support"}},
-        {MainMenu::Help, MainHelpItem::Disclaimer, {}},
-        {MainMenu::Help, MainHelpItem::About, {"about"}},
-        {MainMenu::Help, 11, {}},
-    };
-    for (const CommandCase& c : cases) {
-        SCOPED_TRACE(c.index);
-        AppState state;
-        RecordingPrompter prompter;
-        Services services;
-        MainForm form(state, prompter, services.all());
-
-        form.chooseMenuItem(c.menu, c.index);
-
-        EXPECT_EQ(services.calls, c.calls);
-        EXPECT_TRUE(prompter.messages.empty());
-    }
-}
-
-TEST(MainForm, ToolbarButtonsRunTheirMenuCommands) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"NEW", "medium"},     {"OPEN", "open"}, {"PREFERENCE", "preferences"},
-        {"HELP", "help 15 0"}, {"EXIT", "exit"}, {"new", ""},
-    };
-    for (const auto& [key, firstCall] : cases) {
-        SCOPED_TRACE(key);
-        AppState state;
-        RecordingPrompter prompter;
-        Services services;
-        MainForm form(state, prompter, services.all());
-
-        form.clickToolbarButton(key);
-
-        EXPECT_EQ(services.calls.empty() ? "" : services.calls.front(), firstCall);
-    }
-}
-
 TEST(MainForm, AFailedFileStepIsReportedAndTaggedAsAFileErrorUntilTheNextCommand) {
     AppState state;
     RecordingPrompter prompter;
@@ -153,33 +103,6 @@ TEST(MainForm, AFailedFileStepIsReportedAndTaggedAsAFileErrorUntilTheNextCommand
     EXPECT_EQ(form.tag(), "");
     EXPECT_EQ(state.AnalysisState, Analysis::Saved);
     EXPECT_TRUE(state.RiskFileOpened);
-}
-
-TEST(MainForm, TheCommandLineAnalysisOpensLikeOpenApplication) {
-    for (const bool readable : {true, false}) {
-        SCOPED_TRACE(readable);
-        AppState state;
-        RecordingPrompter prompter;
-        Services services;
-        MainForm form(state, prompter, services.all());
-        const std::string path = readable ? "saved.tvl" : "missing.tvl";
-
-        EXPECT_EQ(form.openAnalysisFile(path), readable);
-
-        std::vector<std::string> expected{"read " + path};
-        if (readable) {
-            expected.push_back("analysis");
-        }
-        EXPECT_EQ(services.calls, expected);
-        EXPECT_EQ(state.AnalysisState, readable ? Analysis::Saved : Analysis::Changed);
-        EXPECT_EQ(state.RiskFileOpened, readable);
-    }
-}
-
-TEST(MainForm, TheLogoBoxIsCentredAndLeavesRoomForTheBars) {
-    // 1000 twips are 66 pixels and 200 twips 13 at 15 twips a pixel.
-    EXPECT_EQ(logoBox(800, 560, 20, 30), (LogoBox{400 - 228, 280 - 222, 444 + 13, 444}));
-    EXPECT_EQ(logoBox(100, 90, 20, 30), (LogoBox{50 - 6, 45, 13, 0}));
 }
 
 } // namespace

@@ -65,20 +65,5 @@ TEST(NewForm, OpeningPreselectsTheLastConfirmedMediumAndCancelForgetsNothing) {
     EXPECT_EQ(NewForm(state).selectedOption(), Medium::Air);
 }
 
-TEST(NewForm, AlwaysSelectsAnExistingOption) {
-    for (const std::int16_t remembered : {std::int16_t{-1}, std::int16_t{7}, std::int16_t{300}}) {
-        SCOPED_TRACE("remembered " + std::to_string(remembered));
-        AppState state;
-        state.LastMediumOption = remembered;
-        NewForm form(state);
-        EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
-
-        for (const int wrong : {-1, 7}) {
-            EXPECT_EQ(codeOf([&] { form.selectOption(wrong); }), ErrorCode::SubscriptOutOfRange);
-        }
-        EXPECT_EQ(form.selectedOption(), Medium::Groundwater);
-    }
-}
-
 } // namespace
 } // namespace torval

@@ -10,7 +10,6 @@
 #include "support/ScratchDirectory.h"
 #include "support/ScriptedFileDialogs.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -68,53 +67,6 @@ protected:
     std::optional<double> freeKB = 2048.0;
     std::vector<std::string> asked;
 };
-
-struct FieldCase {
-    int index;
-    std::string label;
-    std::string status;
-    Setting setting;
-};
-
-const std::vector<FieldCase>& fieldCases() {
-    using S = AppSettings;
-    static const std::vector<FieldCase> cases = {
-        {0, " Text Editor:", "Status: change text editor", &S::TextEditorPath},
-        {1, " TORVAL Data Directory:", "Status: change TORVAL data directory", &S::RiskDataPath},
-        {2, " Temporary Directory:", "Status: change Temporary directory", &S::TempDataPath},
-        {3, "Ground Water Model:", "Status: change groundwater data directory",
-         &S::GroundwaterDataPath},
-        {4, "Air Model:", "Status: change air data directory", &S::AirDataPath},
-        {5, "Surface Model :", "Status: change surface water directory", &S::SurfaceDataPath},
-        {6, "Plant and Animal Model:", "Status: change plant and animal data directory",
-         &S::PlantDataPath},
-    };
-    return cases;
-}
-
-TEST_F(PreferencesFormTest, EachFieldShowsItsSettingLabelAndStatusText) {
-    for (const bool upper : {false, true}) {
-        PreferencesForm form = open(upper);
-        for (const FieldCase& c : fieldCases()) {
-            SCOPED_TRACE("field " + std::to_string(c.index) + (upper ? " upper-cased" : ""));
-            const std::string& setting = state.AppSettings.*c.setting;
-            EXPECT_EQ(PreferencesForm::fieldLabel(c.index), c.label);
-            EXPECT_EQ(form.fieldText(c.index), upper ? upperCase(setting) : setting);
-            form.pointerOverField(c.index);
-            EXPECT_EQ(form.statusText(), c.status);
-            form.pointerOverBackground();
-            EXPECT_EQ(form.statusText(), "Status: ready");
-            form.pointerOverBrowseButton(c.index);
-            EXPECT_EQ(form.statusText(), c.status);
-        }
-        EXPECT_EQ(form.iniFileText(), upper ? upperCase(state.IniFilePath) : state.IniFilePath);
-    }
-    PreferencesForm form = open();
-    form.pointerOverSaveButton();
-    EXPECT_EQ(form.statusText(), "Status: save changes to Preference");
-    EXPECT_THROW(form.fieldText(7), RunTimeError);
-    EXPECT_THROW(PreferencesForm::fieldLabel(-1), RunTimeError);
-}
 
 struct FreeSpaceCase {
     std::optional<double> kilobytes;
@@ -175,16 +127,17 @@ std::string entry(const std::string& label, std::size_t blanks, const std::strin
 
 const std::vector<BrowseCase>& browseCases() {
     using S = AppSettings;
+    // clang-format off
     static const std::vector<BrowseCase> cases = {
         {1, 1, &S::RiskDataPath, entry("Risk Files", 52, "*.tvl")},
         {2, 2, &S::TempDataPath, entry("Temporary Files", 52, "*.air;*.gnd;*.sur")},
         {3, 4, &S::AirDataPath, entry("Air Files", 58, "*.frm;*.tbx;*.cwh;*.jry;*.box;*.gas")},
-        {4, 3, &S::GroundwaterDataPath,
-         entry("Ground Water Files", 49, "*.one;*.two;*.tri;*.var;*.jur")},
+        {4, 3, &S::GroundwaterDataPath, entry("Ground Water Files", 49, "*.one;*.two;*.tri;*.var;*.jur")},
         {5, 5, &S::SurfaceDataPath,
          entry("Surface Files", 56, "*.spd;*.bpd;*.mpd;*.rvr;*.est;*.lak;*.oce;*.riv;*.etr;*.lke")},
         {6, 6, &S::PlantDataPath, entry("Plant Files", 56, "*.pnt")},
     };
+    // clang-format on
     return cases;
 }
 
@@ -211,84 +164,6 @@ TEST_F(PreferencesFormTest, ADirectoryBrowseStoresTheChosenDirectoryAtOnce) {
     }
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_FALSE(FileExists(state.IniFilePath));
-}
-
-TEST_F(PreferencesFormTest, ACancelledDirectoryBrowseChangesNothing) {
-    const AppSettings before = state.AppSettings;
-    PreferencesForm form = open();
-    form.setFieldText(1, "/typed");
-    dialogs.answers = {std::nullopt};
-
-    form.browseDirectory(1);
-
-    EXPECT_EQ(state.SelectedDirectory, "Cancel Button is Clicked");
-    EXPECT_EQ(state.AppSettings, before);
-    EXPECT_EQ(form.fieldText(1), "/typed");
-    EXPECT_THROW(form.browseDirectory(7), RunTimeError);
-}
-
-struct CommandCase {
-    std::string what;
-    std::function<void(PreferencesForm&)> run;
-    std::optional<std::string> fileTypePrefix; // nullopt: the editor's file dialog, "": none
-};
-
-TEST_F(PreferencesFormTest, ButtonsAndMenuItemsReachTheBrowseOfTheirSetting) {
-    using M = PreferencesMenu;
-    const auto button = [](int field) {
-        return [=](PreferencesForm& f) { f.browseForField(field); };
-    };
-    const auto menu = [](M m, int index) {
-        return [=](PreferencesForm& f) { f.chooseMenuItem(m, index); };
-    };
-    const std::vector<CommandCase> cases = {
-        {"editor button", button(0), std::nullopt},
-        {"button of field 3", button(3), "Ground Water Files "},
-        {"button of field 4", button(4), "Air Files "},
-        {"button of field 6", button(6), "Plant Files "},
-        {"Edit > Text Editor", menu(M::Edit, 10), std::nullopt},
-        {"Edit > Risk Data Directory", menu(M::Edit, 20), "Risk Files "},
-        {"Edit > Temporary Directory", menu(M::Edit, 30), "Temporary Files "},
-        {"Edit > PLUMEX Data Directory", menu(M::Edit, 40), ""},
-        {"PLUMEX > Air Model", menu(M::PlumexData, 10), "Air Files "},
-        {"PLUMEX > Ground Water Model", menu(M::PlumexData, 20), "Ground Water Files "},
-        {"PLUMEX > Surface Model", menu(M::PlumexData, 30), "Surface Files "},
-        {"PLUMEX > Plant and Animal Model is inactive", menu(M::PlumexData, 40), ""},
-    };
-    for (const CommandCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        PreferencesForm form = open();
-        dialogs = ScriptedFileDialogs();
-        dialogs.answers = {std::nullopt};
-        c.run(form);
-        if (!c.fileTypePrefix) {
-            ASSERT_EQ(dialogs.openChoices.size(), 1u);
-            EXPECT_EQ(dialogs.openChoices[0].title, "Select Default Editor");
-        } else if (c.fileTypePrefix->empty()) {
-            EXPECT_EQ(dialogs.dialogCount(), 0u);
-        } else {
-            ASSERT_EQ(dialogs.directoryChoices.size(), 1u);
-            EXPECT_EQ(dialogs.directoryChoices[0].fileTypes[0].rfind(*c.fileTypePrefix, 0), 0u);
-        }
-    }
-}
-
-TEST_F(PreferencesFormTest, TheEditorDialogStartsAtTheCurrentEditorWhenItExists) {
-    const std::vector<FileFilter> filters = {{"Text Editor (*.exe)", "*.exe"},
-                                             {"All Files (*.*)", "*.*"}};
-    const int filterIndex = executableName("").empty() ? 2 : 1;
-    PreferencesForm form = open();
-    dialogs.answers = {std::nullopt, std::nullopt};
-
-    form.browseTextEditor();
-    state.AppSettings.TextEditorPath = dir.path("bin") + Sep + "Gone";
-    form.browseTextEditor();
-
-    ASSERT_EQ(dialogs.openChoices.size(), 2u);
-    EXPECT_EQ(dialogs.openChoices[0], (FileChoice{"Select Default Editor", filters, filterIndex,
-                                                  dir.path("bin"), "Editor"}));
-    EXPECT_EQ(dialogs.openChoices[1],
-              (FileChoice{"Select Default Editor", filters, filterIndex, "", ""}));
 }
 
 struct EditorPickCase {
@@ -400,22 +275,6 @@ TEST_F(PreferencesFormTest, ClosingAsksAboutUnsavedTypingOnly) {
             EXPECT_EQ(prompter.messages.size(), 1u);
         }
     }
-}
-
-TEST_F(PreferencesFormTest, ABrowsedDirectoryOutlivesClosingWithoutSaving) {
-    PreferencesForm form = open();
-    dialogs.answers = {"/browsed/air"};
-    form.browseDirectory(3);
-    form.enterField(1);
-    form.setFieldText(1, "/typed/risk");
-    form.leaveField(1);
-    prompter.answers = {MessageAnswer::No};
-
-    EXPECT_TRUE(form.requestClose());
-
-    EXPECT_EQ(state.AppSettings.AirDataPath, "/browsed/air");
-    EXPECT_EQ(state.AppSettings.RiskDataPath, dir.path("SampleDat"));
-    EXPECT_FALSE(FileExists(state.IniFilePath));
 }
 
 } // namespace

@@ -49,33 +49,6 @@ AppState usedState() {
     return state;
 }
 
-struct ProgramDirectoryCase {
-    std::string given; // as the system reports the program's directory
-    std::string system;
-};
-
-TEST(StartUp, DerivesEveryPathWithExactlyOneSeparator) {
-    const testing::ScratchDirectory program("startup");
-    const std::string s(1, nativeSeparator());
-    const std::vector<ProgramDirectoryCase> cases = {
-        {program.path(), "/usr/bin"},
-        {program.path() + s, "/usr/bin/"},
-        {program.path() + "/", "/usr/bin//"},
-    };
-    for (const ProgramDirectoryCase& c : cases) {
-        SCOPED_TRACE("program \"" + c.given + "\", system \"" + c.system + "\"");
-        AppState state = usedState();
-        testing::RecordingPrompter prompter;
-        StartUp(state, prompter, c.given, c.system);
-
-        EXPECT_EQ(state.AppPath, program.path());
-        EXPECT_EQ(state.StartDirectory, program.path());
-        EXPECT_EQ(state.IniFilePath, program.path() + s + "torval.ini");
-        EXPECT_EQ(state.WindowsDirectory, s + "usr" + s + "bin" + s);
-        EXPECT_EQ(state.AppSettings.TempDataPath, program.path() + s + "TempData");
-    }
-}
-
 // <prefix>/bin/torval finds its files, and the viewer's link, in <prefix>/share/torval.
 TEST(StartUp, AnInstalledCopyTakesItsFilesFromTheSharedDirectory) {
     const testing::ScratchDirectory prefix("installed");
@@ -106,22 +79,6 @@ TEST(StartUp, WithoutAConfigurationFileTakesTheDefaultsAndWritesNothing) {
     EXPECT_FALSE(FileExists(state.IniFilePath));
     EXPECT_EQ(state.AnalysisState, Analysis::Changed);
     EXPECT_EQ(state.LastMediumOption, Medium::Groundwater);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    expectDisclaimer(prompter.messages.front());
-}
-
-TEST(StartUp, AnExistingConfigurationGetsNoDefaults) {
-    const testing::ScratchDirectory program("startup");
-    program.writeFile("torval.ini", "[General]\r\nTextEditor=/usr/bin/Vi\r\n");
-    AppState state = usedState();
-    testing::RecordingPrompter prompter;
-
-    StartUp(state, prompter, program.path(), "/usr/bin");
-
-    AppSettings editorOnly;
-    editorOnly.TextEditorPath = "/usr/bin/Vi";
-    EXPECT_EQ(state.AppSettings, editorOnly);
-    EXPECT_EQ(state.GraphCommand, " ");
     ASSERT_EQ(prompter.messages.size(), 1u);
     expectDisclaimer(prompter.messages.front());
 }
