@@ -25,10 +25,14 @@
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtText.h"
 #include "ui/RiskAnalysisWindow.h"
+#include "ui/RiskDialog.h"
+#include "ui/SensitivityDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -160,7 +164,7 @@ public:
               std::string_view calculationKind) override {
         torval::MonteCarloForm form(state, prompter_,
                                     {parameters, torval::AnalysisCallerTag, calculationKind},
-                                    &monteCarlo);
+                                    {&monteCarlo, &latinHypercube});
         torval::MonteCarloDialog window(form, nullptr, nullptr);
         window.show();
         window.generateButton()->click();
@@ -190,6 +194,57 @@ bool grabMonteCarloWindow(torval::Prompter& prompter, const QDir& programDir, co
     form.load();
     form.MonteCarloCommand();
     return window.grabbed;
+}
+
+// The shipped Monte Carlo analysis calculated as the analysis window calculates it, for the
+// windows of its results.
+std::optional<torval::AppState> calculatedMonteCarloAnalysis(torval::Prompter& prompter,
+                                                             const QDir& programDir) {
+    torval::AppState state;
+    const QString analysis =
+        programDir.filePath(QStringLiteral("SampleDat/drinking-water-monte-carlo.tvl"));
+    if (!torval::ReadRiskDataFile(state, prompter, torval::stdText(analysis))) {
+        return std::nullopt;
+    }
+    torval::AnalysisForm form(state, prompter);
+    form.load();
+    form.CalculationCommand();
+    if (state.AnalysisState != torval::Analysis::Calculated) {
+        return std::nullopt;
+    }
+    return state;
+}
+
+// The tornado chart, and the risk window with a slope factor and a reference dose typed in
+// (kept in a settings file of the output directory's own).
+bool grabResultWindows(torval::Prompter& prompter, const QDir& programDir, const QDir& outDir) {
+    const std::optional<torval::AppState> state =
+        calculatedMonteCarloAnalysis(prompter, programDir);
+    if (!state) {
+        return false;
+    }
+    torval::SensitivityDialog sensitivity(*state);
+    bool ok = saveGrab(sensitivity, outDir, QStringLiteral("sensitivity"));
+    sensitivity.hide();
+    const QString settings = outDir.filePath(QStringLiteral("torval-risk.ini"));
+    QFile::remove(settings);
+    torval::RiskDialog risk(*state, prompter, torval::stdText(settings));
+    // The shipped analysis has a typed-in concentration, so the chemical is typed too.
+    const std::pair<QLineEdit*, QString> typed[] = {
+        {risk.chemicalField(), QStringLiteral("Trichloroethylene")},
+        {risk.slopeFactorField(), QStringLiteral("0.0059")},
+        {risk.referenceDoseField(), QStringLiteral("0.0005")}};
+    for (const auto& [field, text] : typed) {
+        if (field == nullptr) {
+            continue;
+        }
+        field->setText(text);
+        emit field->textEdited(text);
+    }
+    ok = saveGrab(risk, outDir, QStringLiteral("risk")) && ok;
+    risk.hide();
+    QFile::remove(settings);
+    return ok;
 }
 
 } // namespace
@@ -258,5 +313,6 @@ int main(int argc, char** argv) {
     const QDir programDir(torval::qText(state.AppPath));
     ok = grabChemicalWindow(program.prompter(), programDir, outDir) && ok;
     ok = grabMonteCarloWindow(program.prompter(), programDir, outDir) && ok;
+    ok = grabResultWindows(program.prompter(), programDir, outDir) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "ChartonWindow.h"
 
 #include "ChartOutput.h"
+#include "ConvergenceView.h"
 #include "ResultPages.h"
 #include "ResultsCsv.h"
 
@@ -98,15 +99,28 @@ void ChartonWindow::showResults(const ResultsFile& results) {
         delete page;
     }
     views_.clear();
+    charts_.clear();
+    const auto addPage = [this](QWidget* page, const QString& caption, DistributionView* view,
+                                QChartView* chart) {
+        tabs_->addTab(page, caption);
+        views_.push_back(view);
+        charts_.push_back(chart);
+    };
+    const auto chartOf = [](DistributionView* view) {
+        return view == nullptr ? nullptr : view->chartView();
+    };
     if (const auto* intakes = std::get_if<ConcentrationsResults>(&results)) {
         auto* page = new ConcentrationsPage(*intakes);
-        tabs_->addTab(page, tr("Intakes"));
-        views_.push_back(page->distributionView());
+        addPage(page, tr("Intakes"), page->distributionView(), chartOf(page->distributionView()));
+        if (intakes->monteCarlo && intakes->intakes.size() >= 2) {
+            auto* convergence = new ConvergenceView(intakes->intakes);
+            addPage(convergence, tr("Convergence"), nullptr, convergence->chartView());
+        }
     } else {
         for (const GeneratedVariant& variant : std::get<GeneratedResults>(results).variants) {
             auto* page = new VariantPage(variant);
-            tabs_->addTab(page, QString::fromStdString(variant.name));
-            views_.push_back(page->distributionView());
+            addPage(page, QString::fromStdString(variant.name), page->distributionView(),
+                    chartOf(page->distributionView()));
         }
     }
     for (DistributionView* view : views_) {
@@ -119,6 +133,11 @@ void ChartonWindow::showResults(const ResultsFile& results) {
 DistributionView* ChartonWindow::currentView() const {
     const int index = tabs_->currentIndex();
     return index < 0 ? nullptr : views_[static_cast<std::size_t>(index)];
+}
+
+QChartView* ChartonWindow::currentChart() const {
+    const int index = tabs_->currentIndex();
+    return index < 0 ? nullptr : charts_[static_cast<std::size_t>(index)];
 }
 
 void ChartonWindow::setLogScale(bool logScale) {
@@ -173,8 +192,8 @@ void ChartonWindow::dropEvent(QDropEvent* event) {
 }
 
 void ChartonWindow::exportChart() {
-    DistributionView* view = currentView();
-    if (view == nullptr) {
+    QChartView* chart = currentChart();
+    if (chart == nullptr) {
         return;
     }
     QString chosenFilter;
@@ -192,7 +211,7 @@ void ChartonWindow::exportChart() {
                                   .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
         return;
     }
-    const QString problem = saveChart(*view->chartView(), path);
+    const QString problem = saveChart(*chart, path);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Charton"), problem);
     }
@@ -214,14 +233,14 @@ void ChartonWindow::exportValues() {
 }
 
 void ChartonWindow::copyChart() {
-    if (DistributionView* view = currentView()) {
-        QApplication::clipboard()->setPixmap(view->chartView()->grab());
+    if (QChartView* chart = currentChart()) {
+        QApplication::clipboard()->setPixmap(chart->grab());
     }
 }
 
 void ChartonWindow::printChart() {
-    if (DistributionView* view = currentView()) {
-        printChartView(*view->chartView(), this);
+    if (QChartView* chart = currentChart()) {
+        printChartView(*chart, this);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QChartView;
 class QMenu;
 class QTabWidget;
 
@@ -25,8 +26,12 @@ public:
     bool openOrWarn(const QString& path);
 
     QTabWidget* tabs() const { return tabs_; }
-    // The chart of the current tab; null for a regular intake.
+    // The distribution chart of the current tab; null for a regular intake and for the
+    // convergence tab.
     DistributionView* currentView() const;
+    // The chart the File and Edit menus export, copy and print: the current tab's, null for
+    // a regular intake.
+    QChartView* currentChart() const;
     void setLogScale(bool logScale);
 
 protected:
@@ -48,7 +53,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     QAction* logAxis_ = nullptr;
     std::optional<ResultsFile> results_;
-    std::vector<DistributionView*> views_;
+    std::vector<DistributionView*> views_; // one per tab
+    std::vector<QChartView*> charts_;      // one per tab
 };
 
 } // namespace torval::charton

@@ -50,7 +50,7 @@ DesktopProgram::DesktopProgram(AppState& state, DesktopOptions options)
       reports_(printer_, prompter_, *fileDialogs_),
       monteCarloOutputs_(prompter_, launcher_, printer_, *fileDialogs_, &events_),
       monteCarloWindow_(nullptr, this, &monteCarloOutputs_),
-      monteCarloExchange_(prompter_, &monteCarlo, &monteCarloWindow_, &monteCarloOutputs_),
+      monteCarloExchange_(prompter_, {&monteCarlo, &latinHypercube}, &monteCarloWindow_, &monteCarloOutputs_),
       chemicals_(nullptr, prompter_), analysisOpener_(*this) {}
 
 DesktopProgram::~DesktopProgram() {

@@ -122,7 +122,7 @@ MonteCarloDialog::MonteCarloDialog(MonteCarloForm& form, HelpDesk* help,
     : QDialog(parent), form_(form), help_(help), outputs_(outputs), menus_(new QMenuBar),
       chemical_(new QLabel), parameterList_(new QListWidget),
       input_(grid(form.inputRowCount(), InputColumnCaptions, InputColumnTips)),
-      generate_(new QPushButton(QStringLiteral("&Generate"))),
+      generate_(new QPushButton(QStringLiteral("&Generate"))), sampling_(new QComboBox),
       result_(grid(form.resultRowCount(), ResultColumnCaptions, ResultColumnTips)),
       helpPanel_(new QLabel) {
     setWindowTitle(qText(MonteCarloForm::Caption));
@@ -169,6 +169,18 @@ QWidget* MonteCarloDialog::buildInputPart() {
     generate_->setToolTip(QStringLiteral("Generate the values of the variants (F7)"));
     connect(generate_, &QPushButton::clicked, this, &MonteCarloDialog::generate);
     buttons->addWidget(generate_);
+    buttons->addSpacing(12);
+    auto* samplingCaption = new QLabel(QStringLiteral("&Sampling"));
+    samplingCaption->setBuddy(sampling_);
+    buttons->addWidget(samplingCaption);
+    for (std::string_view choice : form_.samplingChoices()) {
+        sampling_->addItem(qText(choice));
+    }
+    sampling_->setCurrentIndex(form_.samplingIndex());
+    sampling_->setToolTip(QStringLiteral("How the next generation draws the values"));
+    connect(sampling_, &QComboBox::activated, this,
+            [this](int index) { form_.chooseSampling(index); });
+    buttons->addWidget(sampling_);
     buttons->addStretch();
     layout->addLayout(buttons);
     return box;

@@ -1,9 +1,9 @@
 #pragma once
 // The Monte Carlo window on the screen. It mirrors MonteCarloForm: the chemical label, the
 // parameter list, the input grid (drop-downs for the parameter and the distribution), the
-// Generate button, the statistics grid with its red selected cells, the help panel and the
-// File, Options and Help menus. Every committed cell edit, double click, pointer move and
-// command goes to the form, and the widgets are refilled from it afterwards.
+// Generate button with the sampling list under it, the statistics grid with its red selected cells,
+// the help panel and the File, Options and Help menus. Every committed cell edit, double click,
+// pointer move and command goes to the form, and the widgets are refilled from it afterwards.
 //
 // A cell editor still open when Generate, Exit or an output command runs is committed into the
 // form first, so what the user typed last is what the command sees.
@@ -17,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QMenuBar;
@@ -47,6 +48,7 @@ public:
     QLabel* chemicalLabel() const { return chemical_; }
     QLabel* helpPanel() const { return helpPanel_; }
     QPushButton* generateButton() const { return generate_; }
+    QComboBox* samplingBox() const { return sampling_; }
     QMenuBar* menuBar() const { return menus_; }
     QAction* fileAction(int item) const;
 
@@ -89,6 +91,7 @@ private:
     QListWidget* parameterList_;
     QTableWidget* input_;
     QPushButton* generate_;
+    QComboBox* sampling_;
     QTableWidget* result_;
     QLabel* helpPanel_;
     std::vector<QAction*> fileActions_;

@@ -6,12 +6,14 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,7 +80,7 @@ private slots:
         }
         ChartonWindow window;
         QCOMPARE(window.open(write(dir, "torval.plt", testing::crlf(lines))), QString());
-        QCOMPARE(window.tabs()->count(), 1);
+        QCOMPARE(window.tabs()->count(), 2); // the intakes, then their convergence
         QChart* chart = window.currentView()->chart();
         QCOMPARE(names(chart),
                  (QStringList{"Histogram", "Cumulative fraction", "P5", "Median", "P95"}));
@@ -104,6 +106,17 @@ private slots:
         QVERIFY(!chart->axes(Qt::Horizontal).isEmpty());
         QVERIFY(qobject_cast<QLogValueAxis*>(chart->axes(Qt::Horizontal).first()) != nullptr);
         QCOMPARE(histogramTotal(chart), 20.0);
+
+        // After 18 of the 20 the mean was 9.5e-4 and the P95 (the 17th value) 17e-4.
+        window.tabs()->setCurrentIndex(1);
+        QVERIFY(window.currentView() == nullptr && window.currentChart() != nullptr);
+        chart = window.currentChart()->chart();
+        QCOMPARE(line(chart, "Running mean")->points().back(), QPointF(20, 10.5e-4));
+        QCOMPARE(line(chart, "Running P95")->points().back(), QPointF(20, 19e-4));
+        QCOMPARE(line(chart, "Running P95")->at(17), QPointF(18, 17e-4));
+        const auto* figures = window.findChild<QTableWidget*>("convergence");
+        QCOMPARE(figures->item(0, 1)->text(), QString("9.52 %"));
+        QCOMPARE(figures->item(1, 1)->text(), QString("10.5 %"));
     }
 
     void eachVariantGetsATabWithItsDensity() {

@@ -5,29 +5,45 @@
 #include "AppState.h"
 #include "ModalAnswers.h"
 #include "analysisfile/RiskDataFile.h"
+#include "intake/AnalysisForm.h"
 #include "intake/DataFileLoading.h"
+#include "intake/VariedInputs.h"
+#include "montecarlo/IntakeSummary.h"
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloExchange.h"
+#include "montecarlo/Sensitivity.h"
 #include "reports/PrintCommand.h"
 #include "stogen/GeneratorRequest.h"
+#include "stogen/SeedControl.h"
 #include "support/RecordingPrompter.h"
 #include "support/ScriptedFileDialogs.h"
 #include "ui/ChemicalSelectionDialog.h"
+#include "ui/IterationCsvExport.h"
 #include "ui/MonteCarloDialog.h"
 #include "ui/PrinterChoice.h"
 #include "ui/QtLauncher.h"
 #include "ui/QtReportPrinter.h"
+#include "ui/RiskDialog.h"
+#include "ui/SensitivityDialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFile>
+#include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinterInfo>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 using namespace torval;
@@ -60,6 +76,8 @@ class AnalysisDialogsTest : public QObject {
 
 private slots:
     void monteCarloWindowGeneratesWithThePendingEditAndHandsTheSelectionBack();
+    void latinHypercubeDrawsOneValuePerStratumAndRandomStaysAsItWas();
+    void resultWindowsOnACalculatedAnalysis();
     void chemicalWindowFollowsTheKeyboard();
     void printingWithoutAPrinterWritesThePdfInstead();
 };
@@ -115,6 +133,130 @@ void AnalysisDialogsTest::monteCarloWindowGeneratesWithThePendingEditAndHandsThe
     exchange.applySelection(state, entries);
     QCOMPARE(QString::fromStdString(entries[0].text), chosenMean);
     QCOMPARE(entries[1].text, std::string("2"));
+}
+
+// A uniform on [0.5, 3] over 10 terms: the Random choice gives what monteCarlo itself gives for
+// the seed, the Latin hypercube one value in each of the 11 equal strata (terms + 1 values).
+void AnalysisDialogsTest::latinHypercubeDrawsOneValuePerStratumAndRandomStaysAsItWas() {
+    AppState state;
+    state.MediumCode = Medium::Input;
+    RecordingPrompter prompter;
+    QtMonteCarloPresenter presenter(nullptr, nullptr);
+    MonteCarloExchange exchange(prompter, {&monteCarlo, &latinHypercube}, &presenter);
+    std::vector<float> drawn[2];
+    onNextModal([&](QWidget* modal) {
+        auto* window = qobject_cast<MonteCarloDialog*>(modal);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->samplingBox()->currentText(), QStringLiteral("Random"));
+        QTableWidget* input = window->inputGrid();
+        typeCell(input, 0, InputColumn::Name, QStringLiteral("Specified Concentration"), true);
+        const std::pair<int, QString> cells[] = {
+            {InputColumn::Minimum, QStringLiteral("0.5")},
+            {InputColumn::Maximum, QStringLiteral("3")},
+            {InputColumn::Variance, QStringLiteral("0.25")},
+            {InputColumn::Terms, QStringLiteral("10")},
+            {InputColumn::Distribution, QStringLiteral("Uniform")}};
+        for (const auto& [column, text] : cells) {
+            typeCell(input, 0, column, text, true);
+        }
+        for (int choice = 0; choice < 2; ++choice) {
+            QTest::keyClick(window->samplingBox(), choice == 0 ? Qt::Key_Home : Qt::Key_End);
+            stogen::internal::reseed(7);
+            QTest::keyClick(window, Qt::Key_F7);
+            const auto series = state.GeneratedSeries.elements().subspan(1);
+            drawn[choice].assign(series.begin(), series.end());
+        }
+        window->fileAction(MonteCarloFileItem::Exit)->trigger();
+    });
+    exchange.show(state, {{12, "Specified Concentration", "1.5"}}, "monte carlo");
+    QCOMPARE(prompter.messages.size(), std::size_t{0});
+    QCOMPARE(state.Sampling, MonteCarloSampling::LatinHypercube);
+
+    GeneratorRequest request{};
+    request.Count = 11;
+    request.Mean = 1.5F;
+    request.StdDev = 0.5F;
+    request.Variance = 0.25F;
+    request.Minimum = 0.5F;
+    request.Maximum = 3.0F;
+    request.Distribution = GeneratorUniform;
+    std::vector<float> expected(11);
+    stogen::internal::reseed(7);
+    QCOMPARE(monteCarlo(&request, expected.data()), GeneratorOk);
+    QVERIFY(drawn[0] == expected);
+    std::vector<float> strata = drawn[1];
+    QCOMPARE(strata.size(), std::size_t{11});
+    std::sort(strata.begin(), strata.end());
+    for (std::size_t i = 0; i < strata.size(); ++i) {
+        const double low = 0.5 + 2.5 * static_cast<double>(i) / 11;
+        QVERIFY2(strata[i] >= low - 1e-6 && strata[i] <= low + 2.5 / 11 + 1e-6,
+                 qPrintable(QString::number(i)));
+    }
+}
+
+// The shipped Monte Carlo analysis, calculated: the tornado chart holds a bar per varied input,
+// the longest at the top; the risk window gives the hazard quotient of a typed reference dose,
+// refuses a slope factor that is no number, and keeps the dose for the chemical on closing.
+void AnalysisDialogsTest::resultWindowsOnACalculatedAnalysis() {
+    AppState state;
+    RecordingPrompter prompter;
+    QVERIFY(ReadRiskDataFile(
+        state, prompter,
+        (Data + QStringLiteral("/SampleDat/drinking-water-monte-carlo.tvl")).toStdString()));
+    AnalysisForm form(state, prompter);
+    form.load();
+    form.CalculationCommand();
+    QCOMPARE(state.AnalysisState, Analysis::Calculated);
+    const std::vector<double> intakes = CalculatedIntakes(state);
+
+    SensitivityDialog sensitivity(state);
+    QVERIFY(sensitivity.chartView() != nullptr);
+    const QBarSet* bars =
+        qobject_cast<QHorizontalBarSeries*>(sensitivity.chartView()->chart()->series().first())
+            ->barSets()
+            .first();
+    const std::vector<VariedInput> inputs = VariedInputValues(state);
+    QCOMPARE(bars->count(), static_cast<qsizetype>(inputs.size()));
+    QVERIFY(inputs.size() >= 2);
+    double largest = 0;
+    for (const VariedInput& input : inputs) {
+        largest = std::max(largest, std::fabs(rankCorrelation(input.values, intakes)));
+    }
+    for (qsizetype bar = 0; bar + 1 < bars->count(); ++bar) {
+        QVERIFY(std::fabs(bars->at(bar)) <= std::fabs(bars->at(bar + 1)));
+    }
+    QCOMPARE(std::fabs(bars->at(bars->count() - 1)), largest);
+
+    QTemporaryDir directory;
+    const std::string settings = directory.filePath("torval-risk.ini").toStdString();
+    RiskDialog risk(state, prompter, settings);
+    QTest::keyClicks(risk.chemicalField(), QStringLiteral("Trichloroethylene"));
+    QTest::keyClicks(risk.referenceDoseField(), QStringLiteral("0.001"));
+    QTest::keyClicks(risk.slopeFactorField(), QStringLiteral("x"));
+    QTableWidget* figures = risk.figures();
+    QCOMPARE(figures->verticalHeaderItem(2)->text(), QStringLiteral("Mean"));
+    const double quotient = summariseIntakes(intakes).mean / 0.001;
+    QVERIFY(std::fabs(figures->item(2, 1)->text().toDouble() / quotient - 1) < 1e-5);
+    QVERIFY(figures->item(2, 0)->text().isEmpty());
+    QCOMPARE(risk.noticeLabel()->text(), QString::fromUtf8(RiskForm::SlopeFactorRefused.data()));
+    risk.reject();
+
+    // The dose comes back for the chemical, whatever the letter case it is typed in.
+    RiskDialog again(state, prompter, settings);
+    QTest::keyClicks(again.chemicalField(), QStringLiteral("TRICHLOROETHYLENE"));
+    QCOMPARE(again.referenceDoseField()->text(), QStringLiteral("0.001"));
+    QVERIFY(again.slopeFactorField()->text().isEmpty());
+
+    // File > Export CSV...: a header, then a row per iteration.
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = {directory.filePath("out.csv").toStdString()};
+    exportIterationCsv(nullptr, state, dialogs, prompter);
+    QFile csv(directory.filePath("out.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QVERIFY(lines[0].startsWith("Iteration,") && lines[0].endsWith(",Intake"));
+    QCOMPARE(lines.size(), static_cast<qsizetype>(intakes.size() + 2)); // and the last "\n"
+    QCOMPARE(prompter.messages.size(), std::size_t{0});
 }
 
 void AnalysisDialogsTest::chemicalWindowFollowsTheKeyboard() {

@@ -81,4 +81,10 @@ std::vector<double> CalculatedIntakes(const AppState& state) {
     return intakes;
 }
 
+bool calculationShown(const AppState& state) {
+    const bool calculated =
+        state.AnalysisState == Analysis::Calculated || state.AnalysisState == Analysis::Saved;
+    return calculated && !state.ResultsOutdated && state.ResultCount >= 2;
+}
+
 } // namespace torval

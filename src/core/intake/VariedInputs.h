@@ -21,6 +21,10 @@ struct VariedInput {
 // inputs referring to the same variant are listed each under its own label.
 std::vector<VariedInput> VariedInputValues(const AppState& state);
 
+// Whether a calculation ran to its end and its results are the ones shown (the analysis is
+// calculated or saved, and no unfinished calculation replaced them).
+bool calculationShown(const AppState& state);
+
 // The intakes of the last calculation: IntakeResults 1..ResultCount-1, in evaluation order.
 std::vector<double> CalculatedIntakes(const AppState& state);
 

@@ -17,10 +17,16 @@ namespace torval {
 
 using MonteCarloGenerator = std::int16_t(STOGEN_CALL*)(GeneratorRequest*, float*);
 
-// The library's two entry points: `monteCarlo` and `latinHypercube`.
+// The library's two entry points: `monteCarlo` and `latinHypercube`. A single generator
+// converts to the random entry alone, for callers that offer no Latin hypercube sampling.
 struct SamplingGenerators {
     MonteCarloGenerator random = nullptr;
     MonteCarloGenerator latinHypercube = nullptr;
+
+    SamplingGenerators() = default;
+    // Not explicit: a lone generator passed where both are taken is the random entry.
+    SamplingGenerators(MonteCarloGenerator randomEntry, MonteCarloGenerator latinEntry = nullptr)
+        : random(randomEntry), latinHypercube(latinEntry) {}
 
     // The entry for `sampling`; raises 5 (illegal function call) when it was not supplied.
     MonteCarloGenerator forSampling(MonteCarloSampling sampling) const;

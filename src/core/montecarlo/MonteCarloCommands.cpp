@@ -25,7 +25,7 @@ void MonteCarloForm::generate() {
         sendresultTDBDataToResultTGData();
         sendInputTDBDataToInputTGData();
         showVariantTable();
-        GenerateSimulation(state_, prompter_, parameters_, generator_);
+        GenerateSimulation(state_, prompter_, parameters_, generators_);
     } catch (const std::exception& failure) {
         reportFailure(failure);
     }
@@ -104,6 +104,33 @@ void MonteCarloForm::ViewCommand(std::string_view choice) {
         }
     } catch (const std::exception& failure) {
         reportFailure(failure);
+    }
+}
+
+} // namespace torval
+
+namespace torval {
+
+std::vector<std::string_view> MonteCarloForm::samplingChoices() const {
+    std::vector<std::string_view> choices{RandomSampling};
+    if (generators_.latinHypercube != nullptr) {
+        choices.push_back(LatinHypercubeSampling);
+    }
+    return choices;
+}
+
+int MonteCarloForm::samplingIndex() const {
+    return state_.Sampling == MonteCarloSampling::LatinHypercube &&
+                   generators_.latinHypercube != nullptr
+               ? 1
+               : 0;
+}
+
+void MonteCarloForm::chooseSampling(int index) {
+    if (index == 0) {
+        state_.Sampling = MonteCarloSampling::Random;
+    } else if (index == 1 && generators_.latinHypercube != nullptr) {
+        state_.Sampling = MonteCarloSampling::LatinHypercube;
     }
 }
 

@@ -8,7 +8,7 @@ namespace torval {
 void MonteCarloExchange::show(AppState& state, const std::vector<AnalysisEntry>& parameters,
                               std::string_view calculationKind) {
     MonteCarloForm form(state, prompter_, {parameters, AnalysisCallerTag, calculationKind},
-                        generator_, outputs_);
+                        generators_, outputs_);
     if (presenter_ != nullptr) {
         presenter_->present(form);
     }

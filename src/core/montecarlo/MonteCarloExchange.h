@@ -21,9 +21,10 @@ class MonteCarloExchange : public MonteCarloWindow {
 public:
     // The presenter and the outputs may be null: without a presenter the window opens (the
     // tables are restored and sized) and closes at once.
-    MonteCarloExchange(Prompter& prompter, MonteCarloGenerator generator,
+    // The window offers the Latin hypercube choice only when `generators` holds that entry.
+    MonteCarloExchange(Prompter& prompter, SamplingGenerators generators,
                        MonteCarloPresenter* presenter, MonteCarloOutputs* outputs = nullptr)
-        : prompter_(prompter), generator_(generator), presenter_(presenter), outputs_(outputs) {}
+        : prompter_(prompter), generators_(generators), presenter_(presenter), outputs_(outputs) {}
 
     void show(AppState& state, const std::vector<AnalysisEntry>& parameters,
               std::string_view calculationKind) override;
@@ -31,7 +32,7 @@ public:
 
 private:
     Prompter& prompter_;
-    MonteCarloGenerator generator_;
+    SamplingGenerators generators_;
     MonteCarloPresenter* presenter_;
     MonteCarloOutputs* outputs_;
 };

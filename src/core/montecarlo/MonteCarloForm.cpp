@@ -2,6 +2,7 @@
 
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloSaveRestore.h"
+#include "montecarlo/RiskForm.h"
 #include "shell/ErrorReport.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
@@ -49,10 +50,10 @@ ParameterList parameterListOf(const std::vector<AnalysisEntry>& entries) {
 }
 
 MonteCarloForm::MonteCarloForm(AppState& state, Prompter& prompter,
-                               const MonteCarloOpening& opening, MonteCarloGenerator generator,
+                               const MonteCarloOpening& opening, SamplingGenerators generators,
                                MonteCarloOutputs* outputs)
     : state_(state), prompter_(prompter), parameters_(parameterListOf(opening.parameters)),
-      calculationKind_(opening.calculationKind), generator_(generator), outputs_(outputs),
+      calculationKind_(opening.calculationKind), generators_(generators), outputs_(outputs),
       helpCaption_(HelpTexts::HelpPanel) {
     RestoreMonteCarloTables(state_, opening.callerTag);
     state_.MCDataKept = state_.MCResultRowCount != 0 || state_.MCInputRowCount != 0;
@@ -60,6 +61,8 @@ MonteCarloForm::MonteCarloForm(AppState& state, Prompter& prompter,
         InitialiseMonteCarloTables(state_, static_cast<std::int16_t>(parameters_.names.size()));
     }
     state_.SimulationGenerated = false;
+    // A sampling the program cannot draw through is never the one the window starts on.
+    chooseSampling(samplingIndex());
     showVariantTable();
     sendresultTGDataToResultTDBData();
 }
@@ -133,16 +136,7 @@ CellColour MonteCarloForm::resultCellColour(int row, int column) const {
 // A file with several chemicals names the current one in its list; a groundwater file with
 // one names its contaminant.
 std::string MonteCarloForm::chemicalCaption() const {
-    const ModelDataSet& data = state_.modelData;
-    const int chemical = state_.MCCurrentChemical;
-    std::string name;
-    if (data.ChemicalNames.isAllocated() && chemical >= data.ChemicalNames.lower() &&
-        chemical <= data.ChemicalNames.upper()) {
-        name = trimBlanks(data.ChemicalNames.at(chemical));
-    }
-    if (name.empty()) {
-        name = trimBlanks(data.ContaminantName);
-    }
+    const std::string name = currentChemicalName(state_);
     return name.empty() ? std::string() : "Chemical: " + name;
 }
 

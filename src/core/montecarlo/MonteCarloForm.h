@@ -76,13 +76,15 @@ public:
     static constexpr std::string_view Caption = "Monte Carlo Silmulation for Risk";
     static constexpr std::string_view RemoveEntry = "--REMOVE--";
     static constexpr std::string_view PleaseWait = " Please Wait...";
+    static constexpr std::string_view RandomSampling = "Random";
+    static constexpr std::string_view LatinHypercubeSampling = "Latin hypercube";
 
     // Opening: restores the saved tables for the analysis window's tag, keeps the tables when
     // they hold rows (MCDataKept), otherwise sizes them to the parameter list; no generation
     // has run yet. Raises what the restore or the sizing raises (9 for a current chemical
     // outside the kept tables).
     MonteCarloForm(AppState& state, Prompter& prompter, const MonteCarloOpening& opening,
-                   MonteCarloGenerator generator, MonteCarloOutputs* outputs = nullptr);
+                   SamplingGenerators generators, MonteCarloOutputs* outputs = nullptr);
     MonteCarloForm(const MonteCarloForm&) = delete;
     MonteCarloForm& operator=(const MonteCarloForm&) = delete;
 
@@ -125,6 +127,17 @@ public:
     // Selects the column's statistic for the row, or unselects it when it is already the one.
     void ResultDoubleClick(int row, int column);
 
+    // --- Sampling -----------------------------------------------------------------------------
+
+    // The choices of the sampling list, "Random" first; "Latin hypercube" only when the
+    // program supplied that entry of the generator library.
+    std::vector<std::string_view> samplingChoices() const;
+    // The index in samplingChoices() of state.Sampling.
+    int samplingIndex() const;
+    // The user picks a choice; the next generation draws through it. An index outside the
+    // choices is ignored.
+    void chooseSampling(int index);
+
     // --- Pointer, menus and keys --------------------------------------------------------------
 
     void pointerOver(HelpArea area);
@@ -145,7 +158,7 @@ private:
     Prompter& prompter_;
     ParameterList parameters_;
     std::string calculationKind_;
-    MonteCarloGenerator generator_;
+    SamplingGenerators generators_;
     MonteCarloOutputs* outputs_;
     std::vector<MonteCarloVariant> inputGrid_; // element i is row i + 1
     std::vector<MonteCarloResult> resultGrid_;

@@ -22,25 +22,13 @@ std::string keyOf(std::string_view chemical) {
     return upperCase(trimBlanksView(chemical));
 }
 
-std::optional<double> positiveNumber(std::string_view text) {
-    if (!isNumeric(text)) {
-        return std::nullopt;
-    }
-    try {
-        const double value = toDouble(text);
-        return std::isfinite(value) && value > 0 ? std::optional<double>(value) : std::nullopt;
-    } catch (const RunTimeError&) {
-        return std::nullopt;
-    }
-}
-
 void applyEntry(std::string_view line, RiskFactors& values) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
         return;
     }
     const std::string_view key = trimBlanksView(line.substr(0, equals));
-    const std::optional<double> value = positiveNumber(line.substr(equals + 1));
+    const std::optional<double> value = positiveRiskFactor(line.substr(equals + 1));
     if (!value) {
         return;
     }
@@ -65,6 +53,18 @@ std::string readBounded(const std::string& native) {
 }
 
 } // namespace
+
+std::optional<double> positiveRiskFactor(std::string_view text) {
+    if (!isNumeric(text)) {
+        return std::nullopt;
+    }
+    try {
+        const double value = toDouble(text);
+        return std::isfinite(value) && value > 0 ? std::optional<double>(value) : std::nullopt;
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
 
 RiskFactors ChemicalRiskValues::valuesFor(std::string_view chemical) const {
     const auto found = chemicals_.find(keyOf(chemical));

@@ -27,6 +27,10 @@ struct RiskFactors {
     bool operator==(const RiskFactors&) const = default;
 };
 
+// The number a text holds when it is a positive finite number, as a slope factor or a reference
+// dose must be; nothing otherwise.
+std::optional<double> positiveRiskFactor(std::string_view text);
+
 // Files beyond this size are refused (62) rather than read.
 inline constexpr std::size_t MaxRiskValuesBytes = 1024 * 1024;
 
