@@ -50,8 +50,9 @@ DesktopProgram::DesktopProgram(AppState& state, DesktopOptions options)
       reports_(printer_, prompter_, *fileDialogs_),
       monteCarloOutputs_(prompter_, launcher_, printer_, *fileDialogs_, &events_),
       monteCarloWindow_(nullptr, this, &monteCarloOutputs_),
-      monteCarloExchange_(prompter_, {&monteCarlo, &latinHypercube}, &monteCarloWindow_, &monteCarloOutputs_),
-      chemicals_(nullptr, prompter_), analysisOpener_(*this) {}
+      monteCarloExchange_(prompter_, {&monteCarlo, &latinHypercube}, &monteCarloWindow_,
+                          &monteCarloOutputs_),
+      chemicals_(nullptr, prompter_), figures_(prompter_, *fileDialogs_), analysisOpener_(*this) {}
 
 DesktopProgram::~DesktopProgram() {
     delete analysis_.data();
@@ -101,6 +102,7 @@ AnalysisServices DesktopProgram::analysisServices() {
     services.monteCarlo = &monteCarloExchange_;
     services.riskFiles = &riskFiles_;
     services.printer = &reports_;
+    services.figures = &figures_;
     services.viewer = &viewer_;
     services.help = this;
     services.events = &events_;
@@ -120,6 +122,7 @@ void DesktopProgram::AnalysisWindowOpener::show(AppState& state) {
         program.monteCarloWindow_.setParent(program.analysis_);
         program.monteCarloOutputs_.setParent(program.analysis_);
         program.chemicals_.setParent(program.analysis_);
+        program.figures_.setParent(program.analysis_);
     }
     program.analysis_->showAnalysis();
 }

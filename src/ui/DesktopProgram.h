@@ -17,6 +17,7 @@
 #include "ui/QtLauncher.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtReportPrinter.h"
+#include "ui/QtResultFigures.h"
 
 #include <QObject>
 #include <QPointer>
@@ -112,6 +113,7 @@ private:
     QtMonteCarloPresenter monteCarloWindow_;
     MonteCarloExchange monteCarloExchange_;
     QtChemicalChooser chemicals_;
+    QtResultFigures figures_;
     AnalysisWindowOpener analysisOpener_;
     QPointer<RiskAnalysis> analysis_;
     std::unique_ptr<MainForm> form_;

@@ -156,6 +156,10 @@ void AnalysisForm::ResultsCommand(int item) {
             prompter_.show(resultsNotUpdatedQuestion()) != MessageAnswer::Yes) {
             return;
         }
+        if (item == ResultsItem::Sensitivity || item == ResultsItem::Risk) {
+            showResultFigures(item);
+            return;
+        }
         if (services_.viewer == nullptr) {
             return;
         }
@@ -166,6 +170,17 @@ void AnalysisForm::ResultsCommand(int item) {
         }
     } catch (const std::exception& failure) {
         reportFailure(failure);
+    }
+}
+
+void AnalysisForm::showResultFigures(int item) {
+    if (services_.figures == nullptr) {
+        return;
+    }
+    if (item == ResultsItem::Sensitivity) {
+        services_.figures->showSensitivity(state_);
+    } else {
+        services_.figures->showRisk(state_);
     }
 }
 
@@ -208,6 +223,11 @@ void AnalysisForm::FileCommand(int item) {
             break;
         case FileItem::PrintPreview:
             printResults(true);
+            break;
+        case FileItem::ExportCsv:
+            if (services_.figures != nullptr) {
+                services_.figures->exportIterations(state_);
+            }
             break;
         case FileItem::ReturnToMainForm:
             if (services_.window != nullptr) {

@@ -168,15 +168,24 @@ void AnalysisForm::updateTitle() {
 void AnalysisForm::RefreshResultsMenu() {
     MenuItem& graphics = controls_.menus.item(AnalysisMenu::Results, ResultsItem::Graphics);
     MenuItem& view = controls_.menus.item(AnalysisMenu::Results, ResultsItem::View);
+    MenuItem& sensitivity = controls_.menus.item(AnalysisMenu::Results, ResultsItem::Sensitivity);
+    MenuItem& risk = controls_.menus.item(AnalysisMenu::Results, ResultsItem::Risk);
+    MenuItem& csv = controls_.menus.item(AnalysisMenu::File, FileItem::ExportCsv);
     if (state_.AnalysisState == Analysis::Changed) {
         graphics.enabled = false;
         view.enabled = false;
+        sensitivity.enabled = false;
+        risk.enabled = false;
+        csv.enabled = false;
         rowAt(AnalysisRows::Result).text.clear();
         return;
     }
     view.enabled = true;
     graphics.enabled =
         contains(lowerCase(state_.riskInput.ResultText), "monte") && state_.ResultCount >= 3;
+    sensitivity.enabled = graphics.enabled;
+    risk.enabled = true;
+    csv.enabled = true;
 }
 
 bool AnalysisForm::referencesInUse() const {

@@ -159,6 +159,7 @@ private:
     void prepareInputMode();
     bool saveAnalysis(SaveCommand command);
     void openAnalysis();
+    void showResultFigures(int item);
     void printResults(bool preview);
 };
 

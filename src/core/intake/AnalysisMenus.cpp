@@ -21,6 +21,7 @@ Menu fileMenu() {
         {FileItem::PrinterSetup, "P&rinter Setup"},
         {FileItem::Print, "&Print"},
         {FileItem::PrintPreview, "Print Previe&w"},
+        {FileItem::ExportCsv, "&Export CSV..."},
         {65, "-"},
         {FileItem::ReturnToMainForm, "Ret&urn to Main Form"},
     };
@@ -31,7 +32,12 @@ Menu resultsMenu() {
     return {AnalysisMenu::Results,
             "&Results",
             true,
-            {{ResultsItem::Graphics, "&Graphics"}, {15, "-"}, {ResultsItem::View, "&View"}}};
+            {{ResultsItem::Graphics, "&Graphics"},
+             {15, "-"},
+             {ResultsItem::View, "&View"},
+             {25, "-"},
+             {ResultsItem::Sensitivity, "&Sensitivity"},
+             {ResultsItem::Risk, "&Risk"}}};
 }
 
 Menu plumexDataMenu() {

@@ -24,12 +24,17 @@ inline constexpr int PrinterSetup = 50;
 inline constexpr int Print = 60;
 // Added beside the described items: the results report on screen, as Print would print it.
 inline constexpr int PrintPreview = 62;
+// Added beside the described items: every iteration's varied inputs and intake as CSV.
+inline constexpr int ExportCsv = 64;
 inline constexpr int ReturnToMainForm = 100;
 } // namespace FileItem
 
 namespace ResultsItem {
 inline constexpr int Graphics = 10;
 inline constexpr int View = 20;
+// Added beside the described items: the figures beyond the intake.
+inline constexpr int Sensitivity = 30;
+inline constexpr int Risk = 40;
 } // namespace ResultsItem
 
 namespace PlumexDataItem {

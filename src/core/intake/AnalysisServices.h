@@ -83,6 +83,17 @@ public:
     virtual void previewResultsReport(AppState& /*state*/) {}
 };
 
+// The windows beyond the intake: which varied input drives the result, the risk of the intake,
+// and every iteration written out as CSV. AnalysisForm calls them only while the shown result
+// belongs to the input.
+class ResultFigures {
+public:
+    virtual ~ResultFigures() = default;
+    virtual void showSensitivity(AppState& state) = 0;
+    virtual void showRisk(AppState& state) = 0;
+    virtual void exportIterations(AppState& state) = 0;
+};
+
 class WindowCloser {
 public:
     virtual ~WindowCloser() = default;
@@ -101,6 +112,7 @@ struct AnalysisServices {
     HelpDesk* help = nullptr;
     WindowCloser* window = nullptr;
     EventPump* events = nullptr;
+    ResultFigures* figures = nullptr;
 };
 
 } // namespace torval

@@ -97,6 +97,8 @@ TEST_F(AnalysisCommandsTest, OutdatedResultsAreShownOnlyAfterTheWarning) {
         {"graphs of a Monte Carlo run", false, MessageAnswer::Ok, ResultsItem::Graphics, {"Chartix"}},
         {"outdated, the user goes on", true, MessageAnswer::Yes, ResultsItem::View, {"Numbers"}},
         {"outdated, the user stops", true, MessageAnswer::No, ResultsItem::Graphics, {}},
+        {"sensitivity of a Monte Carlo run", false, MessageAnswer::Ok, ResultsItem::Sensitivity, {"Sensitivity"}},
+        {"risk of outdated results, the user stops", true, MessageAnswer::No, ResultsItem::Risk, {}},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -41,6 +41,8 @@ TEST_F(AnalysisEditingTest, OnlyARealChangeOfAnEntryMarksTheInputChanged) {
         EXPECT_EQ(state.AnalysisState, c.analysisState);
         EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::View).enabled,
                   c.analysisState != Analysis::Changed);
+        EXPECT_EQ(form->controls().menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled,
+                  c.analysisState != Analysis::Changed);
     }
 }
 

@@ -29,7 +29,8 @@ class RecordingServices : public NewApplicationDialog,
                           public ReportPrinter,
                           public HelpDesk,
                           public WindowCloser,
-                          public EventPump {
+                          public EventPump,
+                          public ResultFigures {
 public:
     std::deque<std::int16_t> media;          // New Application answers; None is a cancel
     bool loads = true;                       // the data file choice
@@ -54,7 +55,9 @@ public:
     int pumps = 0;
     std::function<void(int pump)> onPump; // the user acting between two evaluations
 
-    AnalysisServices all() { return {this, this, this, this, this, this, this, this, this, this}; }
+    AnalysisServices all() {
+        return {this, this, this, this, this, this, this, this, this, this, this};
+    }
 
     void show(AppState& state) override {
         state.MediumCode = media.front();
@@ -98,6 +101,9 @@ public:
         return true;
     }
     void viewResults(AppState&, std::string_view choice) override { viewed.emplace_back(choice); }
+    void showSensitivity(AppState&) override { viewed.emplace_back("Sensitivity"); }
+    void showRisk(AppState&) override { viewed.emplace_back("Risk"); }
+    void exportIterations(AppState&) override { viewed.emplace_back("CSV"); }
     void printerSetup() override { ++setups; }
     void printResultsReport(AppState&) override { ++reports; }
     void showHelp(const HelpRequest& request) override { helpRequests.push_back(request); }

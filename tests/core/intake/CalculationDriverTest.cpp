@@ -78,6 +78,8 @@ TEST_F(CalculationDriverTest, ARegularCalculationMakesOneEvaluation) {
     const AnalysisControls& controls = form->controls();
     EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::View).enabled);
     EXPECT_FALSE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled);
+    EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Risk).enabled);
+    EXPECT_TRUE(controls.menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled);
     EXPECT_EQ(controls.statusText, "Status: ready");
     EXPECT_FALSE(controls.progress.visible || controls.stopVisible);
     EXPECT_FALSE(prompter.isBusy());
@@ -118,6 +120,9 @@ TEST_F(CalculationDriverTest, AMonteCarloCalculationEvaluatesEveryIteration) {
         EXPECT_FALSE(state.ResultsOutdated) << "the run went to its end";
         EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
                   c.monteCarloCount >= 3);
+        EXPECT_EQ(
+            form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Sensitivity).enabled,
+            c.monteCarloCount >= 3);
         if (!c.tooFew) {
             EXPECT_TRUE(prompter.messages.empty());
             continue;
