@@ -14,13 +14,9 @@ using montecarlobench::Evaluations;
 using montecarlobench::reference;
 
 void BM_MonteCarloCalculation(benchmark::State& run) {
-    torval::AppState state;
-    montecarlobench::SilentPrompter prompter;
-    montecarlobench::IdlePump pump;
-    torval::AnalysisServices services;
-    services.events = &pump;
-    torval::AnalysisForm form(state, prompter, services);
-    montecarlobench::prepareAnalysis(form, state);
+    montecarlobench::PreparedForm prepared;
+    torval::AppState& state = prepared.state;
+    torval::AnalysisForm& form = prepared.form;
     for (auto _ : run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
@@ -32,13 +28,9 @@ BENCHMARK(BM_MonteCarloCalculation)->Unit(benchmark::kMillisecond);
 // What the sensitivity and convergence figures cost after such a calculation: the inputs
 // found again by replaying the evaluations, their rank correlations and the running figures.
 void BM_FiguresAfterCalculation(benchmark::State& run) {
-    torval::AppState state;
-    montecarlobench::SilentPrompter prompter;
-    montecarlobench::IdlePump pump;
-    torval::AnalysisServices services;
-    services.events = &pump;
-    torval::AnalysisForm form(state, prompter, services);
-    montecarlobench::prepareAnalysis(form, state);
+    montecarlobench::PreparedForm prepared;
+    torval::AppState& state = prepared.state;
+    torval::AnalysisForm& form = prepared.form;
     form.CalculationCommand();
     for (auto _ : run) {
         const std::vector<double> intakes = torval::CalculatedIntakes(state);

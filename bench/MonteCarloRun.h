@@ -4,6 +4,7 @@
 // to its end.
 #include "AppState.h"
 #include "intake/AnalysisForm.h"
+#include "intake/AnalysisServices.h"
 #include "shell/EventPump.h"
 #include "shell/Prompter.h"
 
@@ -61,6 +62,23 @@ inline void prepareAnalysis(torval::AnalysisForm& form, torval::AppState& state)
     form.editEntry(17, "70");
     form.editEntry(18, "70");
 }
+
+// The form alone, prepared as above, with a silent prompter and a pump that has nothing to do.
+struct PreparedForm {
+    torval::AppState state;
+    SilentPrompter prompter;
+    IdlePump pump;
+    torval::AnalysisForm form{state, prompter, servicesWith(pump)};
+
+    PreparedForm() { prepareAnalysis(form, state); }
+
+private:
+    static torval::AnalysisServices servicesWith(IdlePump& events) {
+        torval::AnalysisServices services;
+        services.events = &events;
+        return services;
+    }
+};
 
 inline void expectFullCalculation(benchmark::State& run, const torval::AppState& state) {
     if (state.ResultCount != Evaluations + 1 || state.ResultsOutdated) {

@@ -18,13 +18,9 @@ namespace {
 using montecarlobench::Evaluations;
 
 void BM_CalculationWithoutWindow(benchmark::State& run) {
-    torval::AppState state;
-    montecarlobench::SilentPrompter prompter;
-    montecarlobench::IdlePump pump;
-    torval::AnalysisServices services;
-    services.events = &pump;
-    torval::AnalysisForm form(state, prompter, services);
-    montecarlobench::prepareAnalysis(form, state);
+    montecarlobench::PreparedForm prepared;
+    torval::AppState& state = prepared.state;
+    torval::AnalysisForm& form = prepared.form;
     for (auto _ : run) {
         form.CalculationCommand();
         benchmark::DoNotOptimize(state.IntakeResults.at(Evaluations));
