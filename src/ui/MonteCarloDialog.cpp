@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,10 +192,9 @@ QWidget* MonteCarloDialog::buildResultPart() {
     auto* layout = new QVBoxLayout(box);
     result_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     result_->viewport()->installEventFilter(this);
-    connect(result_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
-        form_.ResultDoubleClick(row + 1, column);
-        refresh();
-    });
+    result_->installEventFilter(this);
+    result_->setToolTip(QStringLiteral("Space or Enter selects like a double click"));
+    connect(result_, &QTableWidget::cellDoubleClicked, this, &MonteCarloDialog::chooseStatistic);
     layout->addWidget(result_);
     return box;
 }
@@ -359,7 +359,30 @@ void MonteCarloDialog::pointerOver(HelpArea area) {
     helpPanel_->setText(qText(form_.helpCaption()));
 }
 
+void MonteCarloDialog::chooseStatistic(int row, int column) {
+    form_.ResultDoubleClick(row + 1, column);
+    refresh();
+}
+
+// Space and Enter on the current cell of the result grid choose as a double click does, so
+// the statistics can be chosen without a mouse.
+bool MonteCarloDialog::chooseByKey(const QKeyEvent& key) {
+    const bool choosing =
+        key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    const QModelIndex cell = result_->currentIndex();
+    const bool plain = key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier;
+    if (!choosing || !plain || !cell.isValid()) {
+        return false;
+    }
+    chooseStatistic(cell.row(), cell.column());
+    return true;
+}
+
 bool MonteCarloDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == result_ && event->type() == QEvent::KeyPress &&
+        chooseByKey(static_cast<const QKeyEvent&>(*event))) {
+        return true;
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == input_->viewport()) {
             pointerOver(HelpArea::InputGrid);

@@ -18,6 +18,7 @@
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenuBar;
@@ -71,6 +72,8 @@ private:
     };
 
     QWidget* buildInputPart();
+    void chooseStatistic(int row, int column);
+    bool chooseByKey(const QKeyEvent& key);
     QWidget* buildResultPart();
     void buildMenus();
     void refresh();

@@ -129,6 +129,16 @@ void RiskAnalysis::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+// A message box or dialog opened during a run takes the activation: the window behind it must
+// paint what it shows.
+void RiskAnalysis::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && paintingHeld_ && !isActiveWindow()) {
+        paintingHeld_ = false;
+        setUpdatesEnabled(true);
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void RiskAnalysis::pump() {
     mirror();
     if (events_ != nullptr) {
@@ -266,6 +276,7 @@ int RiskAnalysis::rowOf(const QObject* widget) const {
 void RiskAnalysis::mirror() {
     const bool wasMirroring = mirroring_;
     mirroring_ = true;
+    paceRunPainting();
     const AnalysisControls& controls = form_.controls();
     setWindowTitle(qText(controls.title));
     for (int row = 0; row < AnalysisRows::Count; ++row) {
@@ -283,6 +294,26 @@ void RiskAnalysis::mirror() {
     mirrorPage();
     mirrorFocus();
     mirroring_ = wasMirroring;
+}
+
+// A run's display (the greyed data area and menus, the progress bar, Stop) is painted once the
+// run has lasted long enough to be seen: a shorter run would only flash the whole window grey,
+// and that paint would cost more than the run. The widgets follow the form at once all the same,
+// so the input is locked from the first pump; only the painting waits.
+void RiskAnalysis::paceRunPainting() {
+    constexpr qint64 UnpaintedRunMilliseconds = 100;
+    const bool running = form_.driver().isRunning();
+    if (running && !runClock_.isValid()) {
+        runClock_.start();
+        paintingHeld_ = true;
+        setUpdatesEnabled(false);
+    } else if (paintingHeld_ && (!running || runClock_.elapsed() >= UnpaintedRunMilliseconds)) {
+        paintingHeld_ = false;
+        setUpdatesEnabled(true);
+    }
+    if (!running) {
+        runClock_.invalidate();
+    }
 }
 
 void RiskAnalysis::mirrorRow(int row) {

@@ -11,6 +11,7 @@
 #include "AppState.h"
 #include "intake/AnalysisForm.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -74,6 +75,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -102,6 +104,7 @@ private:
     void focusChanged(QWidget* now);
     int rowOf(const QObject* widget) const;
     void mirror();
+    void paceRunPainting();
     void mirrorRow(int row);
     void mirrorOptions();
     void mirrorMenus();
@@ -134,6 +137,8 @@ private:
     bool mirroring_ = false; // focus moves made by the mirror itself are not the user's
     int shownModelPage_ = -1;
     bool holdingOtherWindows_ = false; // a run keeps the user out of the program's other windows
+    QElapsedTimer runClock_;           // valid while a run is under way
+    bool paintingHeld_ = false;        // the run is too young yet for its display to be painted
 };
 
 } // namespace torval
