@@ -40,7 +40,7 @@ void BM_GenerateOneVariantPerDistribution(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() *
                             static_cast<long>(oneVariantPerDistribution.size()) * largestCount);
 }
-BENCHMARK(BM_GenerateOneVariantPerDistribution)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateOneVariantPerDistribution)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Per distribution, to see which one dominates the total.
 void BM_GenerateVariant(benchmark::State& state) {

@@ -7,7 +7,10 @@
 #include "shell/RunTimeError.h"
 
 #include <cmath>
+#include <future>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace torval {
 
@@ -66,8 +69,7 @@ std::span<const float> deliveredSeries(const AppState& state, std::int32_t deliv
 }
 
 void storeStatistics(AppState& state, int row, const std::string& name,
-                     std::span<const float> series) {
-    const SeriesStatistics statistics = computeStatistics(series);
+                     const SeriesStatistics& statistics) {
     MonteCarloResult& result = state.ResultTGData.at(row, state.MCCurrentChemical);
     result.Variant = name;
     result.Median = FormatStatistic(statistics.median);
@@ -78,6 +80,43 @@ void storeStatistics(AppState& state, int row, const std::string& name,
     result.StandardDeviation = FormatStatistic(statistics.standardDeviation);
     result.Selected = true;
 }
+
+// The statistics of one row, computed on another thread while this one draws the next row.
+// Only a series whose statistics cannot fail goes there, so a generation that fails does so at
+// the same row, with the same rows summarised, as when every row is summarised in turn.
+class BackgroundStatistics {
+public:
+    BackgroundStatistics() = default;
+    BackgroundStatistics(const BackgroundStatistics&) = delete;
+    BackgroundStatistics& operator=(const BackgroundStatistics&) = delete;
+    ~BackgroundStatistics() {
+        if (statistics_.valid()) {
+            statistics_.wait();
+        }
+    }
+
+    void start(int row, std::string name, std::span<const float> series) {
+        row_ = row;
+        name_ = std::move(name);
+        // Either on a thread of its own or, when none can be started, on this one when asked.
+        statistics_ = std::async(std::launch::async | std::launch::deferred,
+                                 [values = std::vector<float>(series.begin(), series.end())] {
+                                     return computeStatistics(values);
+                                 });
+    }
+
+    // Stores the statistics still under way, if any.
+    void finish(AppState& state) {
+        if (statistics_.valid()) {
+            storeStatistics(state, row_, name_, statistics_.get());
+        }
+    }
+
+private:
+    int row_ = 0;
+    std::string name_;
+    std::future<SeriesStatistics> statistics_;
+};
 
 // Element k of the series goes to SimulatedValues(row, k + 1, chemical). The first and the last
 // element are bounds-checked; the ones between lie on the same stride and are written directly.
@@ -96,7 +135,11 @@ void storeValues(AppState& state, int row, std::span<const float> series) {
     }
 }
 
-void generateRow(AppState& state, Prompter& prompter, int row, MonteCarloGenerator generator) {
+// The row's statistics are stored before its values, as a failing summary leaves the values
+// unstored; a series that cannot fail is summarised in the background while the next row is
+// drawn.
+void generateRow(AppState& state, Prompter& prompter, int row, MonteCarloGenerator generator,
+                 BackgroundStatistics& background) {
     // A copy: the row must not change under the generation.
     const MonteCarloVariant variant = state.InputTGData.at(row, state.MCCurrentChemical);
     const std::int16_t distribution = distributionCode(variant.Distribution);
@@ -108,8 +151,29 @@ void generateRow(AppState& state, Prompter& prompter, int row, MonteCarloGenerat
     GeneratorRequest request = requestFor(variant, state.MonteCarloCount, distribution);
     generator(&request, &state.GeneratedSeries.at(1));
     const std::span<const float> series = deliveredSeries(state, request.Count);
-    storeStatistics(state, row, variant.Name, series);
+    background.finish(state);
+    if (statisticsCannotFail(series)) {
+        storeValues(state, row, series);
+        background.start(row, variant.Name, series);
+        return;
+    }
+    storeStatistics(state, row, variant.Name, computeStatistics(series));
     storeValues(state, row, series);
+}
+
+void generateRows(AppState& state, Prompter& prompter, MonteCarloGenerator generator) {
+    BackgroundStatistics background;
+    try {
+        for (int row = 1; row <= state.MCInputRowCount; ++row) {
+            if (state.InputTGData.at(row, state.MCCurrentChemical).InUse) {
+                generateRow(state, prompter, row, generator, background);
+            }
+        }
+    } catch (...) {
+        background.finish(state);
+        throw;
+    }
+    background.finish(state);
 }
 
 } // namespace
@@ -121,11 +185,7 @@ bool GenerateSimulation(AppState& state, Prompter& prompter, const ParameterList
     }
     const BusyPointer busy(prompter);
     prepareValueTables(state);
-    for (int row = 1; row <= state.MCInputRowCount; ++row) {
-        if (state.InputTGData.at(row, state.MCCurrentChemical).InUse) {
-            generateRow(state, prompter, row, generator);
-        }
-    }
+    generateRows(state, prompter, generator);
     state.SimulationGenerated = true;
     return true;
 }

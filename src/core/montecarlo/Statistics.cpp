@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace torval {
@@ -104,6 +105,24 @@ SeriesStatistics computeStatistics(std::span<const float> series) {
         checkedSingleDivide(sumOfSquaredDeviations(sorted, statistics.arithmeticMean), n - 1.0F);
     statistics.standardDeviation = checkedSingle(std::pow(statistics.variance, 0.5F));
     return statistics;
+}
+
+// With n values in [0, b] and b^2 <= FLT_MAX / (4n): the running sum stays below n b and the
+// squared deviations (each below b^2, as the mean lies in [0, b]) sum to below FLT_MAX / 4,
+// with room for the roundings of n float steps; the n-th roots multiply to at most b; 1 / n
+// and the division by n - 1 are defined.
+bool statisticsCannotFail(std::span<const float> series) {
+    if (series.size() < 2) {
+        return false;
+    }
+    const double bound = std::sqrt(static_cast<double>(std::numeric_limits<float>::max()) /
+                                   (4.0 * static_cast<double>(series.size())));
+    bool inRange = true;
+    for (const float value : series) {
+        // NaN fails both comparisons, an infinity the second.
+        inRange &= value >= 0.0F && static_cast<double>(value) <= bound;
+    }
+    return inRange;
 }
 
 std::string FormatStatistic(float value) {

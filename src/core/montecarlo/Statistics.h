@@ -22,6 +22,11 @@ struct SeriesStatistics {
 // invalid-argument failure (5); n = 1 divides 0 by 0 (11).
 SeriesStatistics computeStatistics(std::span<const float> series);
 
+// True when computeStatistics cannot fail on `series`: at least two values, every one finite and
+// between 0 and a bound low enough that no sum, product or squared deviation of n of them leaves
+// the float range. A false answer says only that the series is not known to be safe.
+bool statisticsCannotFail(std::span<const float> series);
+
 // A statistic as the statistics table holds it: the float's text with the seven significant
 // digits a float carries (so that 0.1F reads "0.1", not "0.100000001490116"), through
 // FormatNumber.

@@ -83,6 +83,41 @@ TEST_F(GenerateSimulationTest, AnotherChemicalClearsTheValuesButNotTheStatistics
     EXPECT_EQ(state.ResultTGData.at(1, 1), firstStatistics);
 }
 
+// Rows are summarised while the next one is drawn; a row that fails (its request beyond a float,
+// or a negative value, which has no geometric mean) still leaves every row before it summarised,
+// and its own values unstored.
+TEST_F(GenerateSimulationTest, AFailingRowKeepsTheRowsBeforeItSummarised) {
+    const std::tuple<MonteCarloVariant, std::size_t, int> cases[] = {
+        {{"Skin Area", "5", "1", "1e39", "1", "100", "Normal", true}, 2, ErrorCode::Overflow},
+        {{"Skin Area", "-5", "-10", "100", "1", "100", "Normal", true},
+         3,
+         ErrorCode::IllegalFunctionCall},
+    };
+    for (const auto& [failing, requests, code] : cases) {
+        FakeGenerator::reset();
+        AppState state = monteCarloState(3);
+        state.InputTGData.at(1, 1) = bodyWeightVariant();
+        state.InputTGData.at(2, 1) = bodyWeightVariant();
+        state.InputTGData.at(2, 1).Mean = "50";
+        state.InputTGData.at(3, 1) = failing;
+        try {
+            generate(state);
+            ADD_FAILURE() << "the third row was generated";
+        } catch (const RunTimeError& failure) {
+            EXPECT_EQ(failure.code(), code);
+        }
+        EXPECT_EQ(FakeGenerator::requests.size(), requests);
+        EXPECT_EQ(std::make_tuple(state.ResultTGData.at(1, 1).Median,
+                                  state.ResultTGData.at(2, 1).Median,
+                                  state.ResultTGData.at(3, 1).Variant),
+                  std::make_tuple(std::string("119"), std::string("99"), std::string()));
+        EXPECT_EQ(
+            std::make_tuple(state.SimulatedValues.at(2, 101, 1), state.SimulatedValues.at(3, 1, 1)),
+            std::make_tuple(150, 0));
+        EXPECT_FALSE(state.SimulationGenerated);
+    }
+}
+
 TEST_F(GenerateSimulationTest, StopsWithoutGeneratingWhenSomethingIsWrong) {
     using V = MonteCarloVariant;
     struct Case {
