@@ -27,7 +27,7 @@ void BM_CalculationWithoutWindow(benchmark::State& run) {
     }
     montecarlobench::expectFullCalculation(run, state);
 }
-BENCHMARK(BM_CalculationWithoutWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculationWithoutWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CalculationThroughWindow(benchmark::State& run) {
     torval::AppState state;
@@ -45,7 +45,7 @@ void BM_CalculationThroughWindow(benchmark::State& run) {
     }
     montecarlobench::expectFullCalculation(run, state);
 }
-BENCHMARK(BM_CalculationThroughWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculationThroughWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

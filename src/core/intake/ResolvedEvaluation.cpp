@@ -6,6 +6,7 @@
 #include "shell/NumberText.h"
 
 #include <algorithm>
+#include <future>
 #include <limits>
 #include <string>
 
@@ -27,6 +28,18 @@ bool within(const Table& table, std::size_t dimension, std::int64_t index) {
     return index >= table.lower(dimension) && index <= table.upper(dimension);
 }
 
+// Columns this long are rounded in two halves, the upper one on a second thread; a shorter one
+// would cost more to hand over than it saves.
+constexpr std::size_t ColumnLengthWorthSplitting = 4096;
+
+template <typename Read>
+void roundInto(std::vector<EvaluationNumber>& numbers, std::int64_t first, std::size_t begin,
+               std::size_t end, const Read& read) {
+    for (std::size_t k = begin; k < end; ++k) {
+        numbers[k] = EvaluationNumber::ofGenerated(read(first + static_cast<std::int64_t>(k)));
+    }
+}
+
 // The evaluation numbers are 16-bit and start at 1.
 template <typename Column, typename Read>
 void fillColumn(Column& column, std::int64_t lower, std::int64_t upper, Read&& read) {
@@ -36,10 +49,20 @@ void fillColumn(Column& column, std::int64_t lower, std::int64_t upper, Read&& r
     if (last < column.first) {
         return;
     }
-    column.numbers.reserve(static_cast<std::size_t>(last - column.first + 1));
-    for (std::int64_t evaluation = column.first; evaluation <= last; ++evaluation) {
-        column.numbers.push_back(EvaluationNumber::ofGenerated(read(evaluation)));
+    const auto count = static_cast<std::size_t>(last - column.first + 1);
+    column.numbers.resize(count);
+    if (count < ColumnLengthWorthSplitting) {
+        roundInto(column.numbers, column.first, 0, count, read);
+        return;
     }
+    // Either on a thread of its own or, when none can be started, here when asked for.
+    const std::size_t half = count / 2;
+    std::future<void> upperHalf =
+        std::async(std::launch::async | std::launch::deferred, [&column, half, count, &read] {
+            roundInto(column.numbers, column.first, half, count, read);
+        });
+    roundInto(column.numbers, column.first, 0, half, read);
+    upperHalf.get();
 }
 
 } // namespace
