@@ -2,9 +2,9 @@
 
 #include "core/datafiles/ReaderTestFiles.h"
 #include "datafiles/ModelDataSetOps.h"
-#include "shell/Text.h"
 #include "support/RecordingPrompter.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -32,7 +32,8 @@ ModelDataSet readFixture(const std::string& name) {
     return state.modelData;
 }
 
-std::vector<double> monteCarloValues(const ChemicalDataRecord& record) {
+template <typename Record>
+std::vector<double> monteCarloValues(const Record& record) {
     return testing::allValues(record.McIterationValues);
 }
 
@@ -189,68 +190,81 @@ TEST(AirFileReader, ARefusedVersionStoresNothing) {
     }());
 }
 
-TEST(AirFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
-    struct Case {
-        std::string file;
-        std::vector<Message> messages;
-    };
-    const auto improper = [](const std::string& file) {
-        const std::string shown = upperCase(fixture(file).string());
-        return Message{.text = shown + " is not in one of the recognized formats. \r\r Please "
-                                       "open another file.",
-                       .title = "Improper File Name",
-                       .icon = MessageIcon::Exclamation};
-    };
-    const std::vector<Case> cases = {
-        {"broken-version.box", {improper("broken-version.box")}},
-        {"broken-marker.gas", {improper("broken-marker.gas")}},
-        {"broken-claims.gas", {improper("broken-claims.gas")}},
-        {"broken-short-range.gas", {improper("broken-short-range.gas")}},
-        {"broken-truncated.ind", {improper("broken-truncated.ind")}},
-        {"broken-no-chemicals.ind", {}}, // 776 is reported without a message
-        {"absent.gas",
-         {{.text =
-               upperCase(fixture("absent.gas").string()) +
-               " not found!\r\rThe selected file: " + upperCase(fixture("absent.gas").string()) +
-               " is not found. Please check filename and path.",
-           .title = "File not found.",
-           .icon = MessageIcon::Exclamation}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        AppState state;
-        RecordingPrompter prompter;
-        EXPECT_FALSE(ReadAirDataFile(state, prompter, fixture(c.file).string()));
-        EXPECT_EQ(prompter.messages, c.messages);
-        EXPECT_FALSE(prompter.isBusy());
-    }
-}
-
 // Every file cut after any of its lines either loads or fails with a run-time code; a file
 // that loads has records every chemical of which can be made current.
 TEST(AirFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
-    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "air");
-    const auto samples = testing::filesIn(testing::sampleDirectory("air"));
-    files.insert(files.end(), samples.begin(), samples.end());
-    ASSERT_GE(samples.size(), 4u);
-    for (const auto& file : files) {
-        const std::string text = fileText(file);
-        const auto prefixes = testing::lineEndPrefixes(text);
-        for (const std::string& prefix : prefixes) {
-            SCOPED_TRACE(file.filename().string() + " cut at byte " +
-                         std::to_string(prefix.size()));
+    testing::forEveryPrefix(
+        fixture(""), "air", 4, [](const auto& file, const std::string& prefix, bool whole, bool) {
             FreeFormatReader reader(prefix);
             ModelDataSet data;
             const int code = codeOf([&] { ReadAirData(reader, data); });
-            if (code == 0) {
-                for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
-                    EXPECT_EQ(codeOf([&] { SelectAirChemical(data, i); }), 0);
-                }
+            for (std::int16_t i = 1; code == 0 && i <= data.ChemicalCount; ++i) {
+                EXPECT_EQ(codeOf([&] { SelectAirChemical(data, i); }), 0);
             }
-            if (prefix.size() == text.size()) {
+            if (whole) {
                 EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
             }
-        }
+        });
+}
+
+// Making a chemical current copies its record from index 1 (element 0 does not travel) and
+// leaves the arrays a record of its layout lacks.
+TEST(SelectAirChemical, CopiesTheRecordOfItsLayout) {
+    ModelDataSet data = readFixture("three-chemicals.gas");
+    for (std::int16_t i = 1; i <= 3; ++i) {
+        data.AirChemicalData.at(i).MaximumConcentration = i;
+        data.AirChemicalData.at(i).AverageConcentration = -i;
+    }
+    data.AirChemicalData.at(1).XValues.at(0) = -99;
+    data.AirChemicalData.at(1).ConcentrationGrid.at(0, 1, 1, 1) = -99;
+
+    SelectAirChemical(data, 1);
+    EXPECT_EQ(data.DataType, 17);
+    EXPECT_EQ(data.ZRange, "0:2:2");
+    EXPECT_EQ(data.NumZ, 2);
+    EXPECT_EQ(testing::allValues(data.XValues), (std::vector<double>{0, 0, 10}));
+    EXPECT_EQ(testing::allValues(data.TValues), (std::vector<double>{0, 0, 60}));
+    EXPECT_EQ(testing::gridCells(data), testing::gridCells(data.AirChemicalData.at(1)));
+    EXPECT_EQ(data.ConcentrationGrid.at(0, 1, 1, 1), 0.0);
+    EXPECT_EQ(data.MaximumConcentration, 1);
+    EXPECT_EQ(data.AverageConcentration, -1);
+
+    SelectAirChemical(data, 2);
+    EXPECT_EQ(data.DataType, 0);
+    EXPECT_EQ(data.McIterationCount, 4);
+    EXPECT_EQ(monteCarloValues(data), (std::vector<double>{0, 0.25, 0.5, 0.75}));
+    EXPECT_EQ(testing::allValues(data.XValues), (std::vector<double>{0, 0, 10}));
+    EXPECT_EQ(data.MaximumConcentration, 2);
+
+    SelectAirChemical(data, 3);
+    EXPECT_EQ(data.DataType, 10);
+    EXPECT_EQ(data.ConcentrationGrid.at(2, 1, 1, 1), 0.25);
+    EXPECT_EQ(data.AverageConcentration, -3);
+}
+
+TEST(SelectAirChemical, Failures) {
+    struct Case {
+        const char* name;
+        std::function<void(ModelDataSet&)> spoil;
+        std::int16_t index;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"index beyond the records", [](ModelDataSet&) {}, 4},
+        {"index 0", [](ModelDataSet&) {}, 0},
+        {"no records", [](ModelDataSet& d) { d.AirChemicalData.erase(); }, 1},
+        {"index beyond the chemical count", [](ModelDataSet& d) { d.ChemicalCount = 2; }, 3},
+        {"count beyond the record's axis", [](ModelDataSet& d) { d.AirChemicalData.at(1).NumX = 3; }, 1},
+        {"Monte Carlo count of 0", [](ModelDataSet& d) { d.AirChemicalData.at(2).McIterationCount = 0; }, 2},
+    };
+    // clang-format on
+    const ModelDataSet read = readFixture("three-chemicals.gas");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelDataSet data = read;
+        c.spoil(data);
+        EXPECT_EQ(codeOf([&] { SelectAirChemical(data, c.index); }),
+                  ErrorCode::SubscriptOutOfRange);
     }
 }
 

@@ -5,30 +5,28 @@
 #include "core/datafiles/ReaderTestFiles.h"
 
 #include <algorithm>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace torval {
 namespace {
 
-using testing::cellAt;
-using testing::DataSummary;
+using ::testing::DoubleEq;
 using testing::fileText;
+using testing::gridCells;
 using testing::groundwaterFixture;
 using testing::GroundwaterRead;
+using testing::numbers;
+using ::testing::Pointwise;
 using testing::readGroundwaterPath;
 using testing::readGroundwaterText;
 using testing::summaryOf;
 using testing::usedValues;
 using testing::withReplaced;
-
-struct SpeciesCell {
-    int species;
-    std::vector<int> index;
-    double value;
-};
 
 // Every record must describe the species with the data set's shared axes, since the
 // normalisation and the selection of a species go by the record alone.
@@ -56,124 +54,68 @@ void expectRecordsDescribeTheFile(const ModelDataSet& data) {
     }
 }
 
+// Each species is made current in turn: its cells or Monte Carlo values 1..count-1 and its
+// results reach the data set, whose shared axes stay as read.
 TEST(GroundwaterSpeciesReader, ReadsEachSpeciesBody) {
     struct Case {
         std::string file;
-        DataSummary expected;
-        std::vector<std::string> names;
-        std::vector<double> initials;
-        std::vector<double> x, y, z, t;
-        std::vector<SpeciesCell> cells;
-        std::vector<std::vector<double>> monteCarlo;
+        std::string summary; // summaryOf
+        std::vector<std::string> names = {};
+        std::string initials = "", x = "", y = "", z = "", t = "";
+        std::vector<std::string> cellsOrMonteCarlo = {}; // of each species
     };
+    // clang-format off
     const std::vector<Case> cases = {
         // Capitals in "CHEMICAL NUMBER:", a name holding commas, a species source of 0.
-        {"three-species.mc1",
-         {"One Dimensional", "0:10:10", "", "", "1:2:1", "5", "", "", "1", "Concentration Grid", 11,
-          2, -1, -1, 2, -1, 50.0},
-         {"TCE", "DCE, cis-1,2-", "Vinyl chloride"},
-         {50, 2.5, 0},
-         {0, 10},
-         {},
-         {},
-         {1, 2},
-         {{1, {1, 1}, 50}, {1, {2, 2}, 2}, {2, {1, 1}, 2.5}, {2, {2, 1}, 3}, {3, {2, 2}, 6}},
-         {}},
-        {"montecarlo.mc1",
-         {"One Dimensional", "0:10:10", "", "", "1:2:1", "5", "", "", "1", "Monte Carlo", 0, -1, -1,
-          -1, -1, 3, 30.0},
-         {"PCE", "TCE"},
-         {30, 0.5},
-         {},
-         {},
-         {},
-         {},
-         {},
-         {{11, 12}, {21, 22}}},
-        {"two-species.mc2",
-         {"Two Dimensional", "0:10:10", "0:0:0", "", "1:2:1", "10", "0", "", "2",
-          "Concentration Grid", 14, 2, 1, -1, 2, -1, 30.0},
-         {"PCE", "TCE"},
-         {30, 0.5},
-         {0, 10},
-         {0},
-         {},
-         {1, 2},
-         {{1, {1, 1, 1}, 30}, {1, {2, 1, 2}, 2}, {2, {2, 1, 1}, 3}, {2, {2, 1, 2}, 4}},
-         {}},
-        {"two-species.mc3",
-         {"Three Dimensional", "0:10:10", "0:0:0", "0:2:2", "1:2:1", "10", "0", "2", "2",
-          "Concentration Grid", 17, 2, 1, 2, 2, -1, 30.0},
-         {"PCE", "TCE"},
-         {30, 0.5},
-         {0, 10},
-         {0},
-         {0, 2},
-         {1, 2},
-         {{1, {1, 1, 2, 1}, 29},
-          {1, {2, 1, 1, 2}, 2.1},
-          {1, {1, 1, 2, 2}, 28},
-          {2, {1, 1, 2, 1}, 0.4},
-          {2, {2, 1, 2, 2}, 4.2}},
-         {}},
-        {"dirichlet.mcu",
-         {"Unsaturated One Dimensional", "0:1:1", "", "", "1:1:0", "1", "", "", "1",
-          "Concentration Grid", 11, 2, -1, -1, 1, -1, 30.0},
-         {"PCE", "TCE"},
-         {30, 0.5},
-         {0, 1},
-         {},
-         {},
-         {1},
-         {{1, {2, 1}, 7}, {2, {1, 1}, 0.5}, {2, {2, 1}, 0.25}},
-         {}},
+        {"three-species.mc1", "One Dimensional|0:10:10|||1:2:1|5|||1|Concentration Grid|11|2|-1|-1|2|-1|50",
+         {"TCE", "DCE, cis-1,2-", "Vinyl chloride"}, "50 2.5 0", "0 10", "", "", "1 2",
+         {"50 50 1 2", "2.5 2.5 3 4", "0 0 5 6"}},
+        {"montecarlo.mc1", "One Dimensional|0:10:10|||1:2:1|5|||1|Monte Carlo|0|-1|-1|-1|-1|3|30",
+         {"PCE", "TCE"}, "30 0.5", "", "", "", "", {"11 12", "21 22"}},
+        {"two-species.mc2", "Two Dimensional|0:10:10|0:0:0||1:2:1|10|0||2|Concentration Grid|14|2|1|-1|2|-1|30",
+         {"PCE", "TCE"}, "30 0.5", "0 10", "0", "", "1 2", {"30 30 1 2", "0.5 0.5 3 4"}},
+        {"two-species.mc3", "Three Dimensional|0:10:10|0:0:0|0:2:2|1:2:1|10|0|2|2|Concentration Grid|17|2|1|2|2|-1|30",
+         {"PCE", "TCE"}, "30 0.5", "0 10", "0", "0 2", "1 2",
+         {"30 30 29 28 1.1 2.1 1.2 2.2", "0.5 0.5 0.4 0.3 3.1 4.1 3.2 4.2"}},
+        {"dirichlet.mcu", "Unsaturated One Dimensional|0:1:1|||1:1:0|1|||1|Concentration Grid|11|2|-1|-1|1|-1|30",
+         {"PCE", "TCE"}, "30 0.5", "0 1", "", "", "1", {"30 7", "0.5 0.25"}},
         // A species file of a model without a species body: the data set stays as reset.
-        {"time-varying.mc1",
-         {"Time Varying", "", "", "", "", "", "", "", "", "", -1, -1, -1, -1, -1, -1, -1.0},
-         {},
-         {},
-         {},
-         {},
-         {},
-         {},
-         {},
-         {}},
+        {"time-varying.mc1", "Time Varying||||||||||-1|-1|-1|-1|-1|-1|-1"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const GroundwaterRead read = readGroundwaterPath(groundwaterFixture(c.file));
+        GroundwaterRead read = readGroundwaterPath(groundwaterFixture(c.file));
         ASSERT_TRUE(read.accepted);
         EXPECT_TRUE(read.messages.empty());
-        const ModelDataSet& data = read.data();
-        EXPECT_EQ(summaryOf(data), c.expected);
+        ModelDataSet& data = read.state.modelData;
         ASSERT_EQ(data.ChemicalCount, static_cast<int>(std::max<std::size_t>(c.names.size(), 1)));
-        for (std::size_t s = 1; s <= c.names.size(); ++s) {
-            EXPECT_EQ(data.ChemicalNames.at(s), c.names[s - 1]);
-            EXPECT_EQ(data.SpeciesData.at(s).InitialConcentration, c.initials[s - 1]);
-        }
         if (!c.names.empty()) {
             expectRecordsDescribeTheFile(data);
         }
-        if (!c.x.empty()) {
-            EXPECT_EQ(usedValues(data.XValues, data.NumX), c.x);
-            EXPECT_EQ(usedValues(data.TValues, data.NumT), c.t);
+        for (const auto& [axis, values, count] :
+             {std::tuple{c.x, &data.XValues, data.NumX}, std::tuple{c.y, &data.YValues, data.NumY},
+              std::tuple{c.z, &data.ZValues, data.NumZ},
+              std::tuple{c.t, &data.TValues, data.NumT}}) {
+            if (!axis.empty()) {
+                EXPECT_EQ(usedValues(*values, count), numbers(axis));
+            }
         }
-        if (!c.y.empty()) {
-            EXPECT_EQ(usedValues(data.YValues, data.NumY), c.y);
+        for (std::int16_t s = 1; s <= static_cast<std::int16_t>(c.names.size()); ++s) {
+            SCOPED_TRACE("species " + std::to_string(s));
+            EXPECT_EQ(data.ChemicalNames.at(s), c.names[s - 1]);
+            EXPECT_EQ(data.SpeciesData.at(s).InitialConcentration, numbers(c.initials)[s - 1]);
+            data.SpeciesData.at(s).MaximumConcentration = s;
+            data.SpeciesData.at(s).AverageConcentration = -s;
+            SelectSpecies(data, s);
+            EXPECT_EQ(data.MaximumConcentration, s);
+            EXPECT_EQ(data.AverageConcentration, -s);
+            EXPECT_THAT(data.DataType == 0
+                            ? usedValues(data.McIterationValues, data.McIterationCount - 1)
+                            : gridCells(data),
+                        Pointwise(DoubleEq(), numbers(c.cellsOrMonteCarlo[s - 1])));
         }
-        if (!c.z.empty()) {
-            EXPECT_EQ(usedValues(data.ZValues, data.NumZ), c.z);
-        }
-        for (const SpeciesCell& cell : c.cells) {
-            EXPECT_DOUBLE_EQ(
-                cellAt(data.SpeciesData.at(cell.species).ConcentrationGrid, cell.index), cell.value)
-                << "species " << cell.species;
-        }
-        for (std::size_t s = 1; s <= c.monteCarlo.size(); ++s) {
-            const ChemicalDataRecord& record = data.SpeciesData.at(s);
-            EXPECT_EQ(usedValues(record.McIterationValues, record.McIterationCount - 1),
-                      c.monteCarlo[s - 1]);
-        }
+        EXPECT_EQ(summaryOf(data), c.summary);
     }
 }
 

@@ -2,9 +2,7 @@
 
 #include "core/datafiles/ReaderTestFiles.h"
 #include "datafiles/AxisFields.h"
-#include "shell/Text.h"
 #include "support/RecordingPrompter.h"
-#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,35 +14,16 @@ namespace {
 
 using testing::codeOf;
 using testing::fileText;
+using testing::gridCells;
 using testing::numbers;
 using testing::RecordingPrompter;
 using testing::testDataDirectory;
+using testing::usedValues;
 
 const std::string KilogramsPerCubicMetre = std::string("kg/m") + '\xB3';
 
 std::filesystem::path fixture(const std::string& name) {
     return testDataDirectory() / "surface" / name;
-}
-
-std::vector<double> usedValues(const BoundedArray<double, 1>& values, std::int16_t count) {
-    std::vector<double> used;
-    for (std::int16_t i = 1; i <= count; ++i) {
-        used.push_back(values.at(i));
-    }
-    return used;
-}
-
-// The cells 1..N of every axis of the layout, the first index varying slowest.
-std::vector<double> gridCells(const ModelDataSet& data) {
-    ConcentrationGrid::CellSelection cells;
-    for (const Axis axis : LayoutAxes(data.DataType)) {
-        cells.push_back(ConcentrationGrid::indexesUpTo(pointCountOf(data, axis)));
-    }
-    std::vector<double> values;
-    if (!cells.empty()) {
-        data.ConcentrationGrid.forEachCell(cells, [&](double cell) { values.push_back(cell); });
-    }
-    return values;
 }
 
 // Coordinates 1..N, cells and Monte Carlo values 1..count-1 as blank-separated numbers.
@@ -180,41 +159,12 @@ TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
     }
 }
 
-TEST(SurfaceWaterFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
-    for (const std::string file :
-         {"broken-start.spd", "broken-end-marker.est", "broken-after-result.lak",
-          "broken-claims.oce", "broken-short-range.rvr", "broken-truncated.etr"}) {
-        SCOPED_TRACE(file);
-        AppState state;
-        RecordingPrompter prompter;
-        EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture(file).string()));
-        const Message improper{
-            .text = upperCase(fixture(file).string()) +
-                    " is not in one of the recognized formats. \r\r Please open another file.",
-            .title = "Improper File Name",
-            .icon = MessageIcon::Exclamation};
-        EXPECT_EQ(prompter.messages, std::vector<Message>{improper});
-        EXPECT_FALSE(prompter.isBusy());
-    }
-    AppState state;
-    RecordingPrompter prompter;
-    EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture("absent.oce").string()));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].title, "File not found.");
-}
-
 // Every file cut after any of its lines either loads or fails with a run-time code; a file
 // that loads has an axis for every grid point of its layout.
 TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
-    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "surface");
-    const auto samples = testing::filesIn(testing::sampleDirectory("surface"));
-    files.insert(files.end(), samples.begin(), samples.end());
-    ASSERT_GE(samples.size(), 13u);
-    for (const auto& file : files) {
-        const std::string text = fileText(file);
-        for (const std::string& prefix : testing::lineEndPrefixes(text)) {
-            SCOPED_TRACE(file.filename().string() + " cut at byte " +
-                         std::to_string(prefix.size()));
+    testing::forEveryPrefix(
+        fixture(""), "surface", 13,
+        [](const auto& file, const std::string& prefix, bool whole, bool) {
             FreeFormatReader reader(prefix);
             ModelDataSet data;
             const int code = codeOf([&] { ReadSurfaceWaterData(reader, data); });
@@ -227,11 +177,10 @@ TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
                               0);
                 }
             }
-            if (prefix.size() == text.size()) {
+            if (whole) {
                 EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
             }
-        }
-    }
+        });
 }
 
 } // namespace
