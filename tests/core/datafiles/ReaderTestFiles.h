@@ -5,10 +5,12 @@
 
 #include "datafiles/AxisFields.h"
 #include "datafiles/ConcentrationGrid.h"
+#include "datafiles/ModelDataSet.h"
 #include "shell/BoundedArray.h"
 #include "support/CodeOf.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -75,6 +77,20 @@ inline std::vector<double> usedValues(const BoundedArray<double, 1>& values, int
         used.push_back(values.at(i));
     }
     return used;
+}
+
+// Coordinates 1..N of the axes X, Y, Z and T, as blank-separated numbers, and their arrays
+// sized from 0; an empty text is not checked.
+inline void expectAxes(const ModelDataSet& data, const std::array<std::string, 4>& axes) {
+    for (std::size_t a = 0; a < axes.size(); ++a) {
+        const Axis axis = std::array{Axis::X, Axis::Y, Axis::Z, Axis::T}[a];
+        if (!axes[a].empty()) {
+            EXPECT_EQ(usedValues(axisValuesOf(data, axis), pointCountOf(data, axis)),
+                      numbers(axes[a]))
+                << "axis " << a;
+            EXPECT_EQ(axisValuesOf(data, axis).lower(), 0) << "axis " << a;
+        }
+    }
 }
 
 // The cells 1..N of every axis of the layout of a data set or record, the first index varying

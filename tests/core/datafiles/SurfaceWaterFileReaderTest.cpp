@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace torval {
@@ -90,13 +89,7 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
             EXPECT_EQ(usedValues(data.McIterationValues, c.monteCarloCount - 1),
                       numbers(c.monteCarlo));
         }
-        for (const auto& [axis, values, count] :
-             {std::tuple{c.x, &data.XValues, data.NumX}, std::tuple{c.y, &data.YValues, data.NumY},
-              std::tuple{c.t, &data.TValues, data.NumT}}) {
-            if (!axis.empty()) {
-                EXPECT_EQ(usedValues(*values, count), numbers(axis));
-            }
-        }
+        testing::expectAxes(data, {c.x, c.y, "", c.t});
         EXPECT_EQ(gridCells(data), numbers(c.cells));
     }
 }
@@ -114,48 +107,6 @@ TEST(SurfaceWaterFileReader, WarnsAboutModelsItCannotReadAndLoadsNothing) {
         EXPECT_EQ(state.modelData.DataType, -1);
         EXPECT_EQ(state.modelData.ConcentrationUnit, "");
         EXPECT_FALSE(prompter.isBusy());
-    }
-}
-
-// Each case changes one thing in a valid fixture.
-TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
-    struct Case {
-        std::string name;
-        std::string fixture;
-        std::string find;
-        std::string replacement;
-        int code;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"file marker", "estuary.est", "[Begin Surface Model Data File]", "[Begin Surface Model Data file]", 62},
-        {"no marker after the result", "estuary.est", "[Begin Regular Output]", "", 62},
-        {"regular output end marker", "estuary.est", "[End Regular Output]", "[End Regular Outputs]", 62},
-        {"Monte Carlo output marker", "montecarlo.est", "[Begin Monte Carlo Output]", "[Begin Monte Carlo Data]", 62},
-        {"Monte Carlo output end marker", "montecarlo.est", "[End Monte Carlo Output]", "[End Monte Carlo Data]", 62},
-        {"one Monte Carlo value more than counted", "montecarlo.est", "0.0033\r\n", "0.0033, 0.0034\r\n", 62},
-        {"Monte Carlo count beyond the file", "montecarlo.est", "\r\n4\r\n", "\r\n20000\r\n", 62},
-        {"Monte Carlo count beyond 16 bits", "montecarlo.est", "\r\n4\r\n", "\r\n32768\r\n", 6},
-        {"negative Monte Carlo count", "montecarlo.est", "\r\n4\r\n", "\r\n-4\r\n", 62},
-        {"Monte Carlo result without iterations", "montecarlo.est", "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
-        {"grid claims 30000 points on each axis", "ocean.oce", "2, 2\r\n", "30000, 30000\r\n", 62},
-        {"negative grid count", "ocean.oce", "2, 2\r\n", "2, -2\r\n", 62},
-        {"more points than the range gives", "ocean.oce", "2, 2\r\n", "2, 3\r\n", 62},
-        {"range with a from and no to", "ocean.oce", "100:200:100,", "100:200,", 5},
-        {"dispersion that is not a number", "moving.rvr", "2.5E+01", "2.5E+01 m2/s", 13},
-        {"negative count of size fractions", "onishi.riv", "3, Sediment", "-3, Sediment", 62},
-        {"count of layers beyond the file", "bed.riv", "Layers, 2", "Layers, 3", 62},
-        {"a box-model lake followed by a foreign item", "lakebox.lak", "[Begin Regular Output]",
-         "[Begin Regular Output ]", 62},
-        {"near-field result missing", "outfall.spd", "0.005\r\n", "", 62},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FreeFormatReader reader(
-            testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement));
-        ModelDataSet data;
-        EXPECT_EQ(codeOf([&] { ReadSurfaceWaterData(reader, data); }), c.code);
     }
 }
 
