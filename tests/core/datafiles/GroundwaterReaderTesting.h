@@ -1,7 +1,7 @@
 #pragma once
-// What the groundwater reader tests share: reading a file or a text as the file opening
-// would (a reset data set, the medium chosen by the extension), and a one-line summary of the
-// scalar fields for table comparisons.
+// What the groundwater reader tests share: reading a text as the file opening would (a reset
+// data set, the medium chosen by the extension), and a one-line summary of the scalar fields
+// for table comparisons.
 
 #include "AppState.h"
 #include "datafiles/FreeFormatReader.h"
@@ -36,24 +36,15 @@ struct GroundwaterRead {
 };
 
 // Read as the file opening reads: a reset data set, the medium given.
-template <typename... Source>
-GroundwaterRead readGroundwater(std::int16_t medium, Source&&... source) {
+inline GroundwaterRead readGroundwaterText(std::string text, std::int16_t medium) {
     GroundwaterRead read;
     read.state.MediumCode = medium;
     ResetModelDataSet(read.state.modelData);
     RecordingPrompter prompter;
-    read.accepted = ReadGroundwaterFile(read.state, prompter, source...);
+    FreeFormatReader reader(std::move(text));
+    read.accepted = ReadGroundwaterFile(read.state, prompter, reader, "c:\\plumex\\run.one");
     read.messages = prompter.messages;
     return read;
-}
-
-inline GroundwaterRead readGroundwaterText(std::string text, std::int16_t medium) {
-    FreeFormatReader reader(std::move(text));
-    return readGroundwater(medium, reader, "c:\\plumex\\run.one");
-}
-
-inline GroundwaterRead readGroundwaterPath(const std::filesystem::path& path) {
-    return readGroundwater(groundwaterMediumOf(path), path.string());
 }
 
 // The scalar fields a reader fills, joined by '|' for one-line table rows: sub model, the
