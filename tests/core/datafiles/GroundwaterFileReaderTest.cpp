@@ -194,13 +194,12 @@ TEST(GroundwaterFileReader, ReadsNoBodyForAnotherMedium) {
     const GroundwaterRead read =
         readGroundwaterText(fileText(groundwaterFixture("minimal.one")), Medium::Air);
     EXPECT_TRUE(read.accepted);
-    EXPECT_EQ(read.data().SubModelName, "One Dimensional");
-    EXPECT_EQ(read.data().DataType, -1);
-    EXPECT_EQ(read.data().XRange, "");
+    EXPECT_EQ(summaryOf(read.data()), "One Dimensional||||||||||-1|-1|-1|-1|-1|-1|-1");
 }
 
-// What the user is told for a refused file of each medium, by the failure of the read. That
-// broken files are refused at all is checked where every prefix of every file is read.
+// What the user is told for a refused file of each medium, by the failure of the read (the
+// texts themselves are the error report's). That broken files are refused at all is checked
+// where every prefix of every file is read.
 TEST(DataFileReaders, RefuseBrokenFilesWithAMessageNamingThePath) {
     using Reader = bool (*)(AppState&, Prompter&, const std::string&);
     struct Case {
@@ -220,12 +219,10 @@ TEST(DataFileReaders, RefuseBrokenFilesWithAMessageNamingThePath) {
         {air, "air/absent.gas", notFound},
         {surface, "surface/broken-start.spd", improper},
         {surface, "surface/absent.oce", notFound},
-        {ground, "groundwater/broken-truncated.tri", improper},
         {ground, "groundwater/broken-huge-counts.tri", improper},
         {ground, "groundwater/broken-huge-counts.mc3", improper},
         {ground, "groundwater/broken-negative-count.one", improper},
         {ground, "groundwater/broken-montecarlo-count-zero.one", improper},
-        {ground, "groundwater/broken-no-end-title.one", improper},
         {ground, "groundwater/broken-source.two", "Type Mismatch Error"},
         {ground, "groundwater/broken-species-source.mc2", "Type Mismatch Error"},
         {ground, "groundwater/broken-count-overflow.mc1", "Overflow"},
@@ -235,7 +232,6 @@ TEST(DataFileReaders, RefuseBrokenFilesWithAMessageNamingThePath) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const auto path = testing::testDataDirectory() / c.file;
-        const std::string shown = upperCase(path.string());
         AppState state;
         state.MediumCode = testing::groundwaterMediumOf(path);
         testing::RecordingPrompter prompter;
@@ -246,14 +242,8 @@ TEST(DataFileReaders, RefuseBrokenFilesWithAMessageNamingThePath) {
             continue;
         }
         EXPECT_EQ(prompter.messages[0].title, c.title);
-        if (c.title == improper) {
-            EXPECT_EQ(
-                prompter.messages[0].text,
-                shown + " is not in one of the recognized formats. \r\r Please open another file.");
-        } else if (c.title == notFound) {
-            EXPECT_EQ(prompter.messages[0].text,
-                      shown + " not found!\r\rThe selected file: " + shown +
-                          " is not found. Please check filename and path.");
+        if (c.title == improper || c.title == notFound) {
+            EXPECT_NE(prompter.messages[0].text.find(upperCase(path.string())), std::string::npos);
         }
     }
 }

@@ -120,13 +120,13 @@ TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
             ModelDataSet data;
             const int code = codeOf([&] { ReadSurfaceWaterData(reader, data); });
             if (code == 0) {
-                EXPECT_EQ(codeOf([&] { gridCells(data); }), 0);
-                for (const Axis axis : LayoutAxes(data.DataType)) {
-                    EXPECT_EQ(codeOf([&] {
+                EXPECT_EQ(codeOf([&] {
+                              gridCells(data);
+                              for (const Axis axis : LayoutAxes(data.DataType)) {
                                   usedValues(axisValuesOf(data, axis), pointCountOf(data, axis));
-                              }),
-                              0);
-                }
+                              }
+                          }),
+                          0);
             }
             if (whole) {
                 EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
