@@ -2,9 +2,10 @@
 
 #include "core/datafiles/ReaderTestFiles.h"
 #include "datafiles/ModelDataSetOps.h"
-#include "shell/Text.h"
+#include "datafiles/SurfaceWaterFileReader.h"
 #include "support/RecordingPrompter.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -32,7 +33,8 @@ ModelDataSet readFixture(const std::string& name) {
     return state.modelData;
 }
 
-std::vector<double> monteCarloValues(const ChemicalDataRecord& record) {
+template <typename Record>
+std::vector<double> monteCarloValues(const Record& record) {
     return testing::allValues(record.McIterationValues);
 }
 
@@ -62,8 +64,10 @@ TEST(AirFileReader, BoxChemicalsShareTheResultAndKeepTheirOwnSeries) {
     EXPECT_EQ(monteCarloValues(varied), (std::vector<double>{0, 0.011, 0.012, 0}));
 }
 
+// Each chemical is made current in turn, which copies its record from index 1: element 0 of
+// the record's arrays does not travel, and arrays a layout lacks stay as they were.
 TEST(AirFileReader, GaussianChemicalsGiveFourIndexGridsOrASeries) {
-    const ModelDataSet data = readFixture("three-chemicals.gas");
+    ModelDataSet data = readFixture("three-chemicals.gas");
     EXPECT_EQ(data.SubModelName, "Gaussian Model");
     EXPECT_EQ(data.ChemicalCount, 3);
     EXPECT_EQ(data.CurrentChemical, 1);
@@ -76,45 +80,53 @@ TEST(AirFileReader, GaussianChemicalsGiveFourIndexGridsOrASeries) {
     EXPECT_EQ(data.ConcentrationUnit, "mg" + PerCubicMetre);
     EXPECT_EQ(data.LengthUnit, "meters");
     EXPECT_EQ(data.TimeUnit, "sec");
+    // A Monte Carlo wind: MaxMcIterationCount - 1 values, and the data set's count too.
+    EXPECT_EQ(data.McIterationCount, 4);
+    EXPECT_EQ(monteCarloValues(data.AirChemicalData.at(2)),
+              (std::vector<double>{0, 0.25, 0.5, 0.75, 0}));
+    EXPECT_EQ(testing::allValues(data.AirChemicalData.at(1).XValues),
+              (std::vector<double>{0, 0, 10}));
+    for (std::int16_t i = 1; i <= 3; ++i) {
+        data.AirChemicalData.at(i).MaximumConcentration = i;
+        data.AirChemicalData.at(i).AverageConcentration = -i;
+    }
+    data.AirChemicalData.at(1).XValues.at(0) = -99;
+    data.AirChemicalData.at(1).ConcentrationGrid.at(0, 1, 1, 1) = -99;
 
     // Source type 1: the grid has a time axis. Each cell holds the digits of its indexes.
-    const ChemicalDataRecord& timeVarying = data.AirChemicalData.at(1);
-    EXPECT_EQ(timeVarying.DataType, 17);
-    EXPECT_EQ(timeVarying.XRange, "0:10:10");
-    EXPECT_EQ(timeVarying.YRange, "5:5:0");
-    EXPECT_EQ(timeVarying.ZRange, "0:2:2");
-    EXPECT_EQ(timeVarying.TRange, "0:60:60");
-    EXPECT_EQ(testing::allValues(timeVarying.XValues), (std::vector<double>{0, 0, 10}));
-    EXPECT_EQ(testing::allValues(timeVarying.YValues), (std::vector<double>{0, 5}));
-    EXPECT_EQ(testing::allValues(timeVarying.TValues), (std::vector<double>{0, 0, 60}));
-    ASSERT_EQ(timeVarying.ConcentrationGrid.rank(), 4u);
-    for (int x = 1; x <= 2; ++x) {
-        for (int z = 1; z <= 2; ++z) {
-            for (int t = 1; t <= 2; ++t) {
-                EXPECT_EQ(timeVarying.ConcentrationGrid.at(x, 1, z, t),
-                          1000 * x + 100 + 10 * z + t);
-            }
-        }
-    }
+    SelectAirChemical(data, 1);
+    EXPECT_EQ(data.DataType, 17);
+    EXPECT_EQ(data.XRange, "0:10:10");
+    EXPECT_EQ(data.YRange, "5:5:0");
+    EXPECT_EQ(data.ZRange, "0:2:2");
+    EXPECT_EQ(data.TRange, "0:60:60");
+    EXPECT_EQ(testing::allValues(data.XValues), (std::vector<double>{0, 0, 10}));
+    EXPECT_EQ(testing::allValues(data.YValues), (std::vector<double>{0, 5}));
+    EXPECT_EQ(testing::allValues(data.TValues), (std::vector<double>{0, 0, 60}));
+    EXPECT_EQ(testing::gridCells(data),
+              testing::numbers("1111 1112 1121 1122 2111 2112 2121 2122"));
+    EXPECT_EQ(data.ConcentrationGrid.at(0, 1, 1, 1), 0.0);
+    EXPECT_EQ(data.MaximumConcentration, 1);
+    EXPECT_EQ(data.AverageConcentration, -1);
 
-    // A Monte Carlo wind: MaxMcIterationCount - 1 values, and the data set's count too.
-    const ChemicalDataRecord& varied = data.AirChemicalData.at(2);
-    EXPECT_EQ(varied.DataType, 0);
-    EXPECT_EQ(varied.McIterationCount, 4);
-    EXPECT_EQ(monteCarloValues(varied), (std::vector<double>{0, 0.25, 0.5, 0.75, 0}));
+    SelectAirChemical(data, 2);
+    EXPECT_EQ(data.DataType, 0);
     EXPECT_EQ(data.McIterationCount, 4);
+    EXPECT_EQ(monteCarloValues(data), (std::vector<double>{0, 0.25, 0.5, 0.75}));
+    EXPECT_EQ(testing::allValues(data.XValues), (std::vector<double>{0, 0, 10}));
+    EXPECT_EQ(data.MaximumConcentration, 2);
 
     // Any other source type: X-Y-Z, still with a time index.
-    const ChemicalDataRecord& steady = data.AirChemicalData.at(3);
-    EXPECT_EQ(steady.DataType, 10);
-    EXPECT_EQ(steady.ConcentrationGrid.rank(), 4u);
-    EXPECT_EQ(steady.NumT, 1);
-    EXPECT_EQ(steady.ConcentrationGrid.at(2, 1, 1, 1), 0.25);
+    SelectAirChemical(data, 3);
+    EXPECT_EQ(data.DataType, 10);
+    EXPECT_EQ(data.NumT, 1);
+    EXPECT_EQ(data.ConcentrationGrid.at(2, 1, 1, 1), 0.25);
+    EXPECT_EQ(data.AverageConcentration, -3);
 }
 
-// Each case changes one thing in a valid fixture (a few need a second edit to stay
-// consistent elsewhere).
-TEST(AirFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
+// Each case changes one thing in a valid air or surface-water fixture (a few need a second
+// edit to stay consistent elsewhere).
+TEST(DataFileReaders, RefuseMisplacedMarkersAndImpossibleCounts) {
     struct Edit {
         std::string find;
         std::string replacement;
@@ -129,51 +141,78 @@ TEST(AirFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"another version", "two-chemicals.box", "Version 2.0", "Version 2.01", 62},
-        {"unknown model", "two-chemicals.box", "Box Model\r\n", "Box model\r\n", 62},
-        {"no chemicals", "two-chemicals.box", "\r\n2\r\n", "\r\n0\r\n", 776},
-        {"a negative number of chemicals", "two-chemicals.box", "\r\n2\r\n", "\r\n-2\r\n", 62},
-        {"chemicals beyond 16 bits", "two-chemicals.box", "\r\n2\r\n", "\r\n40000\r\n", 6},
-        {"more chemicals than the file holds", "two-chemicals.box", "\r\n2\r\n", "\r\n9000\r\n", 62},
-        {"chemical list marker", "two-chemicals.box", "[End Model Chemicals]", "[End Model Chemical]", 62},
-        {"emission marker", "two-chemicals.box", "[End --- from emission model]", "[End -- from emission model]", 62},
-        {"Monte Carlo count beyond the file", "two-chemicals.box", "\r\n3\r\nBenzene", "\r\n30000\r\nBenzene", 62},
+        {"another version", "air/two-chemicals.box", "Version 2.0", "Version 2.01", 62},
+        {"unknown model", "air/two-chemicals.box", "Box Model\r\n", "Box model\r\n", 62},
+        {"no chemicals", "air/two-chemicals.box", "\r\n2\r\n", "\r\n0\r\n", 776},
+        {"a negative number of chemicals", "air/two-chemicals.box", "\r\n2\r\n", "\r\n-2\r\n", 62},
+        {"chemicals beyond 16 bits", "air/two-chemicals.box", "\r\n2\r\n", "\r\n40000\r\n", 6},
+        {"more chemicals than the file holds", "air/two-chemicals.box", "\r\n2\r\n", "\r\n9000\r\n", 62},
+        {"chemical list marker", "air/two-chemicals.box", "[End Model Chemicals]", "[End Model Chemical]", 62},
+        {"emission marker", "air/two-chemicals.box", "[End --- from emission model]", "[End -- from emission model]", 62},
+        {"Monte Carlo count beyond the file", "air/two-chemicals.box", "\r\n3\r\nBenzene", "\r\n30000\r\nBenzene", 62},
         {"a Monte Carlo chemical without iterations",
-         "two-chemicals.box",
+         "air/two-chemicals.box",
          "\r\n3\r\nBenzene",
          "\r\n0\r\nBenzene",
          62,
          {{"0.001, 0.002\r\n", ""}, {"0.011\r\n0.012\r\n", ""}}},
         {"a Monte Carlo wind without iterations",
-         "three-chemicals.gas",
+         "air/three-chemicals.gas",
          "4, 2, 1, 2, 2",
          "0, 2, 1, 2, 2",
          62,
          {{"0.25, 0.5, 0.75\r\n", ""}}},
-        {"chemical number in its marker", "three-chemicals.gas", "[Begin Chemical 2 ]", "[Begin Chemical 3 ]", 62},
-        {"plume rise lines cut short", "three-chemicals.gas", "Average Time (min) = 60", "Averaging Time (min) = 60", 62},
-        {"grid counts claim 30000 points on every axis", "three-chemicals.gas",
+        {"chemical number in its marker", "air/three-chemicals.gas", "[Begin Chemical 2 ]", "[Begin Chemical 3 ]", 62},
+        {"plume rise lines cut short", "air/three-chemicals.gas", "Average Time (min) = 60", "Averaging Time (min) = 60", 62},
+        {"grid counts claim 30000 points on every axis", "air/three-chemicals.gas",
          "\r\n2, 2, 1, 2\r\n", "\r\n30000, 30000, 30000, 30000\r\n", 62},
-        {"a grid count beyond 16 bits", "three-chemicals.gas", "\r\n2, 2, 1, 2\r\n", "\r\n2, 2, 1, 40000\r\n", 6},
-        {"more X points than its range gives", "three-chemicals.gas", "\r\n2, 2, 1, 2\r\n", "\r\n2, 3, 1, 2\r\n", 62},
-        {"a range running backwards", "three-chemicals.gas", "0, 10, 10\r\n5, 5, 0", "10, 0, 10\r\n5, 5, 0", 62},
-        {"Monte Carlo values marker", "three-chemicals.gas",
+        {"a grid count beyond 16 bits", "air/three-chemicals.gas", "\r\n2, 2, 1, 2\r\n", "\r\n2, 2, 1, 40000\r\n", 6},
+        {"more X points than its range gives", "air/three-chemicals.gas", "\r\n2, 2, 1, 2\r\n", "\r\n2, 3, 1, 2\r\n", 62},
+        {"a range running backwards", "air/three-chemicals.gas", "0, 10, 10\r\n5, 5, 0", "10, 0, 10\r\n5, 5, 0", 62},
+        {"Monte Carlo values marker", "air/three-chemicals.gas",
          "[Begin Monte Carlo Result Values : 2 ]", "[Begin Monte Carlo Values : 2 ]", 62},
-        {"a fourth Monte Carlo value where the chemical ends", "three-chemicals.gas",
+        {"a fourth Monte Carlo value where the chemical ends", "air/three-chemicals.gas",
          "0.25, 0.5, 0.75\r\n", "0.25, 0.5\r\n", 62},
-        {"a file that ends early", "two-chemicals.ind", "[End Chemical 2 ]\r\n", "", 62},
+        {"a file that ends early", "air/two-chemicals.ind", "[End Chemical 2 ]\r\n", "", 62},
+        {"file marker", "surface/estuary.est", "[Begin Surface Model Data File]", "[Begin Surface Model Data file]", 62},
+        {"no marker after the result", "surface/estuary.est", "[Begin Regular Output]", "", 62},
+        {"regular output end marker", "surface/estuary.est", "[End Regular Output]", "[End Regular Outputs]", 62},
+        {"Monte Carlo output marker", "surface/montecarlo.est", "[Begin Monte Carlo Output]", "[Begin Monte Carlo Data]", 62},
+        {"Monte Carlo output end marker", "surface/montecarlo.est", "[End Monte Carlo Output]", "[End Monte Carlo Data]", 62},
+        {"one Monte Carlo value more than counted", "surface/montecarlo.est", "0.0033\r\n", "0.0033, 0.0034\r\n", 62},
+        {"Monte Carlo count beyond the file", "surface/montecarlo.est", "\r\n4\r\n", "\r\n20000\r\n", 62},
+        {"Monte Carlo count beyond 16 bits", "surface/montecarlo.est", "\r\n4\r\n", "\r\n32768\r\n", 6},
+        {"negative Monte Carlo count", "surface/montecarlo.est", "\r\n4\r\n", "\r\n-4\r\n", 62},
+        {"Monte Carlo result without iterations", "surface/montecarlo.est", "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
+        {"grid claims 30000 points on each axis", "surface/ocean.oce", "2, 2\r\n", "30000, 30000\r\n", 62},
+        {"negative grid count", "surface/ocean.oce", "2, 2\r\n", "2, -2\r\n", 62},
+        {"more points than the range gives", "surface/ocean.oce", "2, 2\r\n", "2, 3\r\n", 62},
+        {"range with a from and no to", "surface/ocean.oce", "100:200:100,", "100:200,", 5},
+        {"dispersion that is not a number", "surface/moving.rvr", "2.5E+01", "2.5E+01 m2/s", 13},
+        {"negative count of size fractions", "surface/onishi.riv", "3, Sediment", "-3, Sediment", 62},
+        {"count of layers beyond the file", "surface/bed.riv", "Layers, 2", "Layers, 3", 62},
+        {"a box-model lake followed by a foreign item", "surface/lakebox.lak", "[Begin Regular Output]",
+         "[Begin Regular Output ]", 62},
+        {"near-field result missing", "surface/outfall.spd", "0.005\r\n", "", 62},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string text =
-            testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement);
+            testing::withReplaced(fileText(testDataDirectory() / c.fixture), c.find, c.replacement);
         for (const Edit& edit : c.moreEdits) {
             text = testing::withReplaced(text, edit.find, edit.replacement);
         }
         FreeFormatReader reader(text);
         ModelDataSet data;
-        EXPECT_EQ(codeOf([&] { ReadAirData(reader, data); }), c.code);
+        EXPECT_EQ(codeOf([&] {
+                      if (c.fixture.starts_with("air/")) {
+                          ReadAirData(reader, data);
+                      } else {
+                          ReadSurfaceWaterData(reader, data);
+                      }
+                  }),
+                  c.code);
     }
 }
 
@@ -189,68 +228,45 @@ TEST(AirFileReader, ARefusedVersionStoresNothing) {
     }());
 }
 
-TEST(AirFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
-    struct Case {
-        std::string file;
-        std::vector<Message> messages;
-    };
-    const auto improper = [](const std::string& file) {
-        const std::string shown = upperCase(fixture(file).string());
-        return Message{.text = shown + " is not in one of the recognized formats. \r\r Please "
-                                       "open another file.",
-                       .title = "Improper File Name",
-                       .icon = MessageIcon::Exclamation};
-    };
-    const std::vector<Case> cases = {
-        {"broken-version.box", {improper("broken-version.box")}},
-        {"broken-marker.gas", {improper("broken-marker.gas")}},
-        {"broken-claims.gas", {improper("broken-claims.gas")}},
-        {"broken-short-range.gas", {improper("broken-short-range.gas")}},
-        {"broken-truncated.ind", {improper("broken-truncated.ind")}},
-        {"broken-no-chemicals.ind", {}}, // 776 is reported without a message
-        {"absent.gas",
-         {{.text =
-               upperCase(fixture("absent.gas").string()) +
-               " not found!\r\rThe selected file: " + upperCase(fixture("absent.gas").string()) +
-               " is not found. Please check filename and path.",
-           .title = "File not found.",
-           .icon = MessageIcon::Exclamation}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        AppState state;
-        RecordingPrompter prompter;
-        EXPECT_FALSE(ReadAirDataFile(state, prompter, fixture(c.file).string()));
-        EXPECT_EQ(prompter.messages, c.messages);
-        EXPECT_FALSE(prompter.isBusy());
-    }
-}
-
 // Every file cut after any of its lines either loads or fails with a run-time code; a file
 // that loads has records every chemical of which can be made current.
 TEST(AirFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
-    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "air");
-    const auto samples = testing::filesIn(testing::sampleDirectory("air"));
-    files.insert(files.end(), samples.begin(), samples.end());
-    ASSERT_GE(samples.size(), 4u);
-    for (const auto& file : files) {
-        const std::string text = fileText(file);
-        const auto prefixes = testing::lineEndPrefixes(text);
-        for (const std::string& prefix : prefixes) {
-            SCOPED_TRACE(file.filename().string() + " cut at byte " +
-                         std::to_string(prefix.size()));
+    testing::forEveryPrefix(
+        fixture(""), "air", 4, [](const auto& file, const std::string& prefix, bool whole, bool) {
             FreeFormatReader reader(prefix);
             ModelDataSet data;
             const int code = codeOf([&] { ReadAirData(reader, data); });
-            if (code == 0) {
-                for (std::int16_t i = 1; i <= data.ChemicalCount; ++i) {
-                    EXPECT_EQ(codeOf([&] { SelectAirChemical(data, i); }), 0);
-                }
+            for (std::int16_t i = 1; code == 0 && i <= data.ChemicalCount; ++i) {
+                EXPECT_EQ(codeOf([&] { SelectAirChemical(data, i); }), 0);
             }
-            if (prefix.size() == text.size()) {
+            if (whole) {
                 EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
             }
-        }
+        });
+}
+
+TEST(SelectAirChemical, Failures) {
+    struct Case {
+        const char* name;
+        std::function<void(ModelDataSet&)> spoil;
+        std::int16_t index;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"index 0", [](ModelDataSet&) {}, 0},
+        {"no records", [](ModelDataSet& d) { d.AirChemicalData.erase(); }, 1},
+        {"index beyond the chemical count", [](ModelDataSet& d) { d.ChemicalCount = 2; }, 3},
+        {"count beyond the record's axis", [](ModelDataSet& d) { d.AirChemicalData.at(1).NumX = 3; }, 1},
+        {"Monte Carlo count of 0", [](ModelDataSet& d) { d.AirChemicalData.at(2).McIterationCount = 0; }, 2},
+    };
+    // clang-format on
+    const ModelDataSet read = readFixture("three-chemicals.gas");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelDataSet data = read;
+        c.spoil(data);
+        EXPECT_EQ(codeOf([&] { SelectAirChemical(data, c.index); }),
+                  ErrorCode::SubscriptOutOfRange);
     }
 }
 

@@ -63,10 +63,6 @@ TEST(ConcentrationGrid, IndexingChecksTheRankAndEveryBound) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(codeOf(c.access), c.code);
     }
-    EXPECT_EQ(line.rank(), 1u);
-    EXPECT_EQ(box.rank(), 4u);
-    EXPECT_EQ(box.lower(2), 1);
-    EXPECT_EQ(box.upper(1), 2);
 }
 
 TEST(ConcentrationGrid, FailedRedimKeepsTheGridAndItsRank) {
@@ -112,20 +108,6 @@ TEST(ConcentrationGrid, VisitsTheSelectedCellsFirstIndexSlowest) {
         EXPECT_EQ(code, c.code);
         EXPECT_EQ(visited, c.visited);
     }
-}
-
-TEST(ConcentrationGrid, CopiesCellsBetweenGridsOfOtherLowerBounds) {
-    const ConcentrationGrid source = numberedGrid();
-    ConcentrationGrid target;
-    target.redim({1, 2}, {1, 3}, {1, 1}, {1, 2});
-    target.copyCells(source, {{1, 2}, {1, 2, 3}, {1}, {1, 2}});
-    EXPECT_EQ(target.at(1, 1, 1, 1), 1111.0);
-    EXPECT_EQ(target.at(2, 3, 1, 2), 2312.0);
-    EXPECT_EQ(target.at(1, 2, 1, 2), 1212.0);
-
-    ConcentrationGrid small;
-    small.redim({1, 2}, {1, 2}, {1, 1}, {1, 2});
-    EXPECT_EQ(codeOf([&] { small.copyCells(source, {{1}, {3}, {1}, {1}}); }), 9);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// What the groundwater reader tests share: reading a file or a text as the file opening
-// would (a reset data set, the medium chosen by the extension), and a summary of the scalar
-// fields for table comparisons.
+// What the groundwater reader tests share: reading a text as the file opening would (a reset
+// data set, the medium chosen by the extension), and a one-line summary of the scalar fields
+// for table comparisons.
 
 #include "AppState.h"
 #include "datafiles/FreeFormatReader.h"
@@ -11,7 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,6 +35,7 @@ struct GroundwaterRead {
     const ModelDataSet& data() const { return state.modelData; }
 };
 
+// Read as the file opening reads: a reset data set, the medium given.
 inline GroundwaterRead readGroundwaterText(std::string text, std::int16_t medium) {
     GroundwaterRead read;
     read.state.MediumCode = medium;
@@ -46,76 +47,22 @@ inline GroundwaterRead readGroundwaterText(std::string text, std::int16_t medium
     return read;
 }
 
-inline GroundwaterRead readGroundwaterPath(const std::filesystem::path& path) {
-    GroundwaterRead read;
-    read.state.MediumCode = groundwaterMediumOf(path);
-    ResetModelDataSet(read.state.modelData);
-    RecordingPrompter prompter;
-    read.accepted = ReadGroundwaterFile(read.state, prompter, path.string());
-    read.messages = prompter.messages;
-    return read;
-}
-
-// Values 1..N of an axis or series.
-inline std::vector<double> usedValues(const BoundedArray<double, 1>& values, int count) {
-    std::vector<double> used;
-    for (int i = 1; i <= count; ++i) {
-        used.push_back(values.at(i));
+// The scalar fields a reader fills, joined by '|' for one-line table rows: sub model, the
+// ranges X Y Z T, the Monte Carlo point X Y Z T, result, data type, the counts X Y Z T, the
+// Monte Carlo count and the initial concentration.
+inline std::string summaryOf(const ModelDataSet& d) {
+    std::ostringstream out;
+    out.precision(15);
+    for (const std::string* text :
+         {&d.SubModelName, &d.XRange, &d.YRange, &d.ZRange, &d.TRange, &d.MCCoordX, &d.MCCoordY,
+          &d.MCCoordZ, &d.MCCoordT, &d.ModelResult}) {
+        out << *text << '|';
     }
-    return used;
-}
-
-// The cell of a grid of rank 2 to 4 at the indexes.
-inline double cellAt(const ConcentrationGrid& grid, const std::vector<int>& i) {
-    switch (i.size()) {
-    case 2:
-        return grid.at(i[0], i[1]);
-    case 3:
-        return grid.at(i[0], i[1], i[2]);
-    default:
-        return grid.at(i[0], i[1], i[2], i[3]);
+    for (const int count : {d.DataType, d.NumX, d.NumY, d.NumZ, d.NumT, d.McIterationCount}) {
+        out << count << '|';
     }
-}
-
-struct DataSummary {
-    std::string subModel;
-    std::string xRange, yRange, zRange, tRange;
-    std::string mcX, mcY, mcZ, mcT;
-    std::string result;
-    int dataType = -1;
-    int numX = -1, numY = -1, numZ = -1, numT = -1;
-    int mcCount = -1;
-    double initial = -1.0;
-
-    bool operator==(const DataSummary&) const = default;
-};
-
-inline DataSummary summaryOf(const ModelDataSet& d) {
-    return {d.SubModelName,
-            d.XRange,
-            d.YRange,
-            d.ZRange,
-            d.TRange,
-            d.MCCoordX,
-            d.MCCoordY,
-            d.MCCoordZ,
-            d.MCCoordT,
-            d.ModelResult,
-            d.DataType,
-            d.NumX,
-            d.NumY,
-            d.NumZ,
-            d.NumT,
-            d.McIterationCount,
-            d.InitialConcentration};
-}
-
-inline void PrintTo(const DataSummary& s, std::ostream* out) {
-    *out << "{" << s.subModel << " | X " << s.xRange << " Y " << s.yRange << " Z " << s.zRange
-         << " T " << s.tRange << " | MC " << s.mcX << "," << s.mcY << "," << s.mcZ << "," << s.mcT
-         << " | result " << s.result << " | type " << s.dataType << " | N " << s.numX << ","
-         << s.numY << "," << s.numZ << "," << s.numT << " | mc " << s.mcCount << " | initial "
-         << s.initial << "}";
+    out << d.InitialConcentration;
+    return out.str();
 }
 
 } // namespace torval::testing

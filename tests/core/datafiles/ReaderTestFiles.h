@@ -1,12 +1,19 @@
 #pragma once
-// What the reader tests of the air and surface-water files share: fixture and sample files,
-// the prefixes of a file cut at its line ends, and the run-time code an action raises.
+// What the transport-model reader tests share: fixture and sample files, the prefixes of a
+// file cut at its line ends, the values and cells a read data set uses, and the run-time code
+// an action raises.
 
+#include "datafiles/AxisFields.h"
+#include "datafiles/ConcentrationGrid.h"
+#include "datafiles/ModelDataSet.h"
+#include "shell/BoundedArray.h"
 #include "support/CodeOf.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
@@ -63,6 +70,44 @@ std::vector<double> allValues(const Array& values) {
     return all;
 }
 
+// Values 1..N of an axis or series.
+inline std::vector<double> usedValues(const BoundedArray<double, 1>& values, int count) {
+    std::vector<double> used;
+    for (int i = 1; i <= count; ++i) {
+        used.push_back(values.at(i));
+    }
+    return used;
+}
+
+// Coordinates 1..N of the axes X, Y, Z and T, as blank-separated numbers, and their arrays
+// sized from 0; an empty text is not checked.
+inline void expectAxes(const ModelDataSet& data, const std::array<std::string, 4>& axes) {
+    for (std::size_t a = 0; a < axes.size(); ++a) {
+        const Axis axis = std::array{Axis::X, Axis::Y, Axis::Z, Axis::T}[a];
+        if (!axes[a].empty()) {
+            EXPECT_EQ(usedValues(axisValuesOf(data, axis), pointCountOf(data, axis)),
+                      numbers(axes[a]))
+                << "axis " << a;
+            EXPECT_EQ(axisValuesOf(data, axis).lower(), 0) << "axis " << a;
+        }
+    }
+}
+
+// The cells 1..N of every axis of the layout of a data set or record, the first index varying
+// slowest.
+template <typename Record>
+std::vector<double> gridCells(const Record& data) {
+    ConcentrationGrid::CellSelection cells;
+    for (const Axis axis : LayoutAxes(data.DataType)) {
+        cells.push_back(ConcentrationGrid::indexesUpTo(pointCountOf(data, axis)));
+    }
+    std::vector<double> values;
+    if (!cells.empty()) {
+        data.ConcentrationGrid.forEachCell(cells, [&](double cell) { values.push_back(cell); });
+    }
+    return values;
+}
+
 inline bool isBrokenFixture(const std::filesystem::path& path) {
     return path.filename().string().starts_with("broken-");
 }
@@ -79,6 +124,27 @@ inline std::vector<std::string> lineEndPrefixes(const std::string& text) {
         prefixes.push_back(text);
     }
     return prefixes;
+}
+
+// Calls check(file, prefix, whole, sample) for every prefix (lineEndPrefixes) of every shipped
+// sample of the family, then of every fixture of the directory.
+template <typename Check>
+void forEveryPrefix(const std::filesystem::path& fixtures, const std::string& family,
+                    std::size_t minimumSamples, Check check) {
+    std::vector<std::filesystem::path> files = filesIn(sampleDirectory(family));
+    const std::size_t samples = files.size();
+    ASSERT_GE(samples, minimumSamples);
+    for (const auto& fixture : filesIn(fixtures)) {
+        files.push_back(fixture);
+    }
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const std::string text = fileText(files[f]);
+        for (const std::string& prefix : lineEndPrefixes(text)) {
+            SCOPED_TRACE(files[f].filename().string() + " cut at byte " +
+                         std::to_string(prefix.size()));
+            check(files[f], prefix, prefix.size() == text.size(), f < samples);
+        }
+    }
 }
 
 // The text with every line end (CR LF, LF or a lone CR) written as `ending`.

@@ -2,13 +2,10 @@
 
 #include "core/datafiles/ReaderTestFiles.h"
 #include "datafiles/AxisFields.h"
-#include "shell/Text.h"
 #include "support/RecordingPrompter.h"
-#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace torval {
@@ -16,35 +13,16 @@ namespace {
 
 using testing::codeOf;
 using testing::fileText;
+using testing::gridCells;
 using testing::numbers;
 using testing::RecordingPrompter;
 using testing::testDataDirectory;
+using testing::usedValues;
 
 const std::string KilogramsPerCubicMetre = std::string("kg/m") + '\xB3';
 
 std::filesystem::path fixture(const std::string& name) {
     return testDataDirectory() / "surface" / name;
-}
-
-std::vector<double> usedValues(const BoundedArray<double, 1>& values, std::int16_t count) {
-    std::vector<double> used;
-    for (std::int16_t i = 1; i <= count; ++i) {
-        used.push_back(values.at(i));
-    }
-    return used;
-}
-
-// The cells 1..N of every axis of the layout, the first index varying slowest.
-std::vector<double> gridCells(const ModelDataSet& data) {
-    ConcentrationGrid::CellSelection cells;
-    for (const Axis axis : LayoutAxes(data.DataType)) {
-        cells.push_back(ConcentrationGrid::indexesUpTo(pointCountOf(data, axis)));
-    }
-    std::vector<double> values;
-    if (!cells.empty()) {
-        data.ConcentrationGrid.forEachCell(cells, [&](double cell) { values.push_back(cell); });
-    }
-    return values;
 }
 
 // Coordinates 1..N, cells and Monte Carlo values 1..count-1 as blank-separated numbers.
@@ -111,13 +89,7 @@ TEST(SurfaceWaterFileReader, ReadsEverySubTypeIntoItsLayout) {
             EXPECT_EQ(usedValues(data.McIterationValues, c.monteCarloCount - 1),
                       numbers(c.monteCarlo));
         }
-        for (const auto& [axis, values, count] :
-             {std::tuple{c.x, &data.XValues, data.NumX}, std::tuple{c.y, &data.YValues, data.NumY},
-              std::tuple{c.t, &data.TValues, data.NumT}}) {
-            if (!axis.empty()) {
-                EXPECT_EQ(usedValues(*values, count), numbers(axis));
-            }
-        }
+        testing::expectAxes(data, {c.x, c.y, "", c.t});
         EXPECT_EQ(gridCells(data), numbers(c.cells));
     }
 }
@@ -138,100 +110,28 @@ TEST(SurfaceWaterFileReader, WarnsAboutModelsItCannotReadAndLoadsNothing) {
     }
 }
 
-// Each case changes one thing in a valid fixture.
-TEST(SurfaceWaterFileReader, RefusesMisplacedMarkersAndImpossibleCounts) {
-    struct Case {
-        std::string name;
-        std::string fixture;
-        std::string find;
-        std::string replacement;
-        int code;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"file marker", "estuary.est", "[Begin Surface Model Data File]", "[Begin Surface Model Data file]", 62},
-        {"no marker after the result", "estuary.est", "[Begin Regular Output]", "", 62},
-        {"regular output end marker", "estuary.est", "[End Regular Output]", "[End Regular Outputs]", 62},
-        {"Monte Carlo output marker", "montecarlo.est", "[Begin Monte Carlo Output]", "[Begin Monte Carlo Data]", 62},
-        {"Monte Carlo output end marker", "montecarlo.est", "[End Monte Carlo Output]", "[End Monte Carlo Data]", 62},
-        {"one Monte Carlo value more than counted", "montecarlo.est", "0.0033\r\n", "0.0033, 0.0034\r\n", 62},
-        {"Monte Carlo count beyond the file", "montecarlo.est", "\r\n4\r\n", "\r\n20000\r\n", 62},
-        {"Monte Carlo count beyond 16 bits", "montecarlo.est", "\r\n4\r\n", "\r\n32768\r\n", 6},
-        {"negative Monte Carlo count", "montecarlo.est", "\r\n4\r\n", "\r\n-4\r\n", 62},
-        {"Monte Carlo result without iterations", "montecarlo.est", "\r\n4\r\n0.0031, 0.0032\r\n0.0033", "\r\n0\r\n", 62},
-        {"grid claims 30000 points on each axis", "ocean.oce", "2, 2\r\n", "30000, 30000\r\n", 62},
-        {"negative grid count", "ocean.oce", "2, 2\r\n", "2, -2\r\n", 62},
-        {"more points than the range gives", "ocean.oce", "2, 2\r\n", "2, 3\r\n", 62},
-        {"range with a from and no to", "ocean.oce", "100:200:100,", "100:200,", 5},
-        {"dispersion that is not a number", "moving.rvr", "2.5E+01", "2.5E+01 m2/s", 13},
-        {"negative count of size fractions", "onishi.riv", "3, Sediment", "-3, Sediment", 62},
-        {"count of layers beyond the file", "bed.riv", "Layers, 2", "Layers, 3", 62},
-        {"a box-model lake followed by a foreign item", "lakebox.lak", "[Begin Regular Output]",
-         "[Begin Regular Output ]", 62},
-        {"near-field result missing", "outfall.spd", "0.005\r\n", "", 62},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FreeFormatReader reader(
-            testing::withReplaced(fileText(fixture(c.fixture)), c.find, c.replacement));
-        ModelDataSet data;
-        EXPECT_EQ(codeOf([&] { ReadSurfaceWaterData(reader, data); }), c.code);
-    }
-}
-
-TEST(SurfaceWaterFileReader, ReportsFailuresWithThePathAndAnswersFalse) {
-    for (const std::string file :
-         {"broken-start.spd", "broken-end-marker.est", "broken-after-result.lak",
-          "broken-claims.oce", "broken-short-range.rvr", "broken-truncated.etr"}) {
-        SCOPED_TRACE(file);
-        AppState state;
-        RecordingPrompter prompter;
-        EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture(file).string()));
-        const Message improper{
-            .text = upperCase(fixture(file).string()) +
-                    " is not in one of the recognized formats. \r\r Please open another file.",
-            .title = "Improper File Name",
-            .icon = MessageIcon::Exclamation};
-        EXPECT_EQ(prompter.messages, std::vector<Message>{improper});
-        EXPECT_FALSE(prompter.isBusy());
-    }
-    AppState state;
-    RecordingPrompter prompter;
-    EXPECT_FALSE(ReadSurfaceWaterFile(state, prompter, fixture("absent.oce").string()));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].title, "File not found.");
-}
-
 // Every file cut after any of its lines either loads or fails with a run-time code; a file
 // that loads has an axis for every grid point of its layout.
 TEST(SurfaceWaterFileReader, EveryPrefixOfEveryFileLoadsOrFailsWithItsCode) {
-    std::vector<std::filesystem::path> files = testing::filesIn(testDataDirectory() / "surface");
-    const auto samples = testing::filesIn(testing::sampleDirectory("surface"));
-    files.insert(files.end(), samples.begin(), samples.end());
-    ASSERT_GE(samples.size(), 13u);
-    for (const auto& file : files) {
-        const std::string text = fileText(file);
-        for (const std::string& prefix : testing::lineEndPrefixes(text)) {
-            SCOPED_TRACE(file.filename().string() + " cut at byte " +
-                         std::to_string(prefix.size()));
+    testing::forEveryPrefix(
+        fixture(""), "surface", 13,
+        [](const auto& file, const std::string& prefix, bool whole, bool) {
             FreeFormatReader reader(prefix);
             ModelDataSet data;
             const int code = codeOf([&] { ReadSurfaceWaterData(reader, data); });
             if (code == 0) {
-                EXPECT_EQ(codeOf([&] { gridCells(data); }), 0);
-                for (const Axis axis : LayoutAxes(data.DataType)) {
-                    EXPECT_EQ(codeOf([&] {
+                EXPECT_EQ(codeOf([&] {
+                              gridCells(data);
+                              for (const Axis axis : LayoutAxes(data.DataType)) {
                                   usedValues(axisValuesOf(data, axis), pointCountOf(data, axis));
-                              }),
-                              0);
-                }
+                              }
+                          }),
+                          0);
             }
-            if (prefix.size() == text.size()) {
+            if (whole) {
                 EXPECT_EQ(code == 0, !testing::isBrokenFixture(file));
             }
-        }
-    }
+        });
 }
 
 } // namespace
