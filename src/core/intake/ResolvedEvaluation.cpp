@@ -4,6 +4,7 @@
 #include "intake/MonteCarloReference.h"
 #include "intake/Pathways.h"
 #include "shell/NumberText.h"
+#include "shell/SecondThread.h"
 
 #include <algorithm>
 #include <future>
@@ -55,13 +56,16 @@ void fillColumn(Column& column, std::int64_t lower, std::int64_t upper, Read&& r
         roundInto(column.numbers, column.first, 0, count, read);
         return;
     }
-    // Either on a thread of its own or, when none can be started, here when asked for.
     const std::size_t half = count / 2;
-    std::future<void> upperHalf =
-        std::async(std::launch::async | std::launch::deferred, [&column, half, count, &read] {
-            roundInto(column.numbers, column.first, half, count, read);
-        });
-    roundInto(column.numbers, column.first, 0, half, read);
+    std::future<void> upperHalf = onSecondThread([&column, half, count, &read] {
+        roundInto(column.numbers, column.first, half, count, read);
+    });
+    try {
+        roundInto(column.numbers, column.first, 0, half, read);
+    } catch (...) {
+        upperHalf.wait(); // the other half writes into the column: it must end first
+        throw;
+    }
     upperHalf.get();
 }
 

@@ -5,6 +5,7 @@
 #include "montecarlo/VariantChecks.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
+#include "shell/SecondThread.h"
 
 #include <cmath>
 #include <future>
@@ -98,11 +99,9 @@ public:
     void start(int row, std::string name, std::span<const float> series) {
         row_ = row;
         name_ = std::move(name);
-        // Either on a thread of its own or, when none can be started, on this one when asked.
-        statistics_ = std::async(std::launch::async | std::launch::deferred,
-                                 [values = std::vector<float>(series.begin(), series.end())] {
-                                     return computeStatistics(values);
-                                 });
+        statistics_ = onSecondThread([values = std::vector<float>(series.begin(), series.end())] {
+            return computeStatistics(values);
+        });
     }
 
     // Stores the statistics still under way, if any.
