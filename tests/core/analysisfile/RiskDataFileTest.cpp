@@ -253,49 +253,38 @@ TEST(RiskDataFile, AFailedSaveSaysWhyAndLeavesOnlyThePreviousFile) {
     }
 }
 
-// Links planted beside the target, where a save would put its temporary file, are never
-// written through; the saved file keeps the permissions of the one it replaces.
-TEST(RiskDataFile, ASaveNeverWritesThroughAPlantedLinkAndKeepsThePermissions) {
-    namespace fs = std::filesystem;
-    testing::ScratchDirectory scratch("riskfile-links");
-    scratch.writeFile("victim", "not yours\n");
-    scratch.writeFile("private.tvl", "previous\r\n");
-    fs::permissions(scratch.path("private.tvl"), fs::perms::owner_read | fs::perms::owner_write);
-    for (const std::string name : {"private.tvl.tmp", "private.tvl~", ".private.tvl.tmp"}) {
-        fs::create_symlink(scratch.path("victim"), scratch.path(name));
-    }
-    const std::vector<std::string> before = scratch.names();
-    AppState state = readText(handwrittenText());
-    testing::RecordingPrompter prompter;
-
-    ASSERT_TRUE(WriteRiskDataFile(state, prompter, scratch.path("private.tvl")));
-
-    EXPECT_EQ(fileBytes(scratch.path("victim")), "not yours\n");
-    EXPECT_FALSE(fs::is_symlink(scratch.path("private.tvl")));
-    EXPECT_EQ(fileBytes(scratch.path("private.tvl")), RiskDataFileContents(state));
-    EXPECT_EQ(fs::status(scratch.path("private.tvl")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(scratch.names(), before);
-}
-
 // Names in any language survive: a text that fits Windows-1252 is written in it, one that does
-// not (日本) makes the file UTF-8, and both read back as written.
-TEST(RiskDataFile, ASavedFileReopensAsTheSameAnalysis) {
+// not (日本) makes the file UTF-8, and both read back as written. Links planted beside the
+// target, where a save would put its temporary file, are never written through; the saved file
+// keeps the permissions of the one it replaces.
+TEST(RiskDataFile, ASavedFileReopensAsTheSameAnalysisAndNoPlantedLinkIsWrittenThrough) {
+    namespace fs = std::filesystem;
+    const std::string name = "\u65e5\u672c.tvl";
+    const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
     for (const std::string dataFile : {"/data/plume.one", "/data/caf\u00e9-\u00dc/plume.one",
                                        "/data/caf\u00e9-\u00dc/\u65e5\u672c.one"}) {
         SCOPED_TRACE(dataFile);
         testing::ScratchDirectory scratch("riskfile-reopen");
-        scratch.makeDirectory("caf\u00e9-\u00dc");
-        const std::string path = scratch.path("caf\u00e9-\u00dc/\u65e5\u672c.tvl");
+        scratch.writeFile("victim", "not yours\n");
+        scratch.writeFile(name, "previous\r\n");
+        fs::permissions(scratch.path(name), ownerOnly);
+        for (const std::string& link : {name + ".tmp", name + "~", "." + name + ".tmp"}) {
+            fs::create_symlink(scratch.path("victim"), scratch.path(link));
+        }
+        const std::vector<std::string> before = scratch.names();
         AppState state = readText(handwrittenText());
         state.modelData.DataFileName = dataFile;
         testing::RecordingPrompter prompter;
-        ASSERT_TRUE(WriteRiskDataFile(state, prompter, path));
+        ASSERT_TRUE(WriteRiskDataFile(state, prompter, scratch.path(name)));
+        EXPECT_EQ(fileBytes(scratch.path("victim")), "not yours\n");
+        EXPECT_FALSE(fs::is_symlink(scratch.path(name)));
+        EXPECT_EQ(fs::status(scratch.path(name)).permissions(), ownerOnly);
+        EXPECT_EQ(scratch.names(), before);
         AppState reopened;
-        ASSERT_TRUE(ReadRiskDataFile(reopened, prompter, path));
-        EXPECT_EQ(reopened.riskInput.FileName, path);
+        ASSERT_TRUE(ReadRiskDataFile(reopened, prompter, scratch.path(name)));
+        EXPECT_EQ(reopened.riskInput.FileName, scratch.path(name));
         EXPECT_EQ(reopened.modelData.DataFileName, dataFile);
-        EXPECT_EQ(toFileText(RiskDataFileContents(reopened)), fileBytes(path));
+        EXPECT_EQ(toFileText(RiskDataFileContents(reopened)), fileBytes(scratch.path(name)));
         EXPECT_TRUE(prompter.messages.empty());
         EXPECT_FALSE(prompter.isBusy());
     }
