@@ -1,9 +1,10 @@
+#include "concentration/GridMax.h"
 #include "concentration/GridMean.h"
-
 #include "core/concentration/GridFixtures.h"
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -20,11 +21,25 @@ using testing::valuesOf;
 
 using Axis = BoundedArray<double, 1>;
 
-// Cell (i, j, k) of the box holds 100i + 10j + k over X {0, 10, 20}, Y {0, 5, 10}, Z {0, 1},
-// so the mean of a box is 100 x (mean i) + 10 x (mean j) + (mean k). The eleven tenths lie 0.1
-// apart, the fourth at 0.30000000000000004. The air grid's time index runs fastest, so its
-// first time point holds the odd numbers.
-TEST(GridMean, AveragesTheCellsInsideTheIntervals) {
+double gridMax(const std::vector<Index>& counts, const ConcentrationGrid& grid) {
+    switch (counts.size()) {
+    case 1:
+        return GridMax1D(counts[0], grid);
+    case 2:
+        return GridMax2D(counts[0], counts[1], grid);
+    case 3:
+        return GridMax3D(counts[0], counts[1], counts[2], grid);
+    default:
+        return GridMax4D(counts[0], counts[1], counts[2], counts[3], grid);
+    }
+}
+
+// The means and maxima of grids sized from 0 with a huge value in their index-0 cells, which
+// must never count. Cell (i, j, k) of the box holds 100i + 10j + k over X {0, 10, 20}, Y {0, 5,
+// 10}, Z {0, 1}, so the mean of a box is 100 x (mean i) + 10 x (mean j) + (mean k). The eleven
+// tenths lie 0.1 apart, the fourth at 0.30000000000000004. The air grid's time index runs fastest,
+// so its first time point holds the odd numbers.
+TEST(GridFolds, MeansAndMaximaOfTheCountedCells) {
     std::vector<double> boxCells;
     for (int i = 1; i <= 3; ++i) {
         for (int j = 1; j <= 3; ++j) {
@@ -61,9 +76,13 @@ TEST(GridMean, AveragesTheCellsInsideTheIntervals) {
     const auto eight = [](const std::vector<Index>& uppers) {
         return gridOf(uppers, {1, 2, 3, 4, 5, 6, 7, 8});
     };
+    const auto maxOf = [](std::vector<Index> uppers, std::vector<double> cells,
+                          std::vector<Index> counts) {
+        return [=] { return gridMax(counts, gridOf(uppers, cells)); };
+    };
     struct Case {
         const char* name;
-        std::function<double()> mean;
+        std::function<double()> fold;
         double expected;
         int code;
     };
@@ -94,16 +113,34 @@ TEST(GridMean, AveragesTheCellsInsideTheIntervals) {
         {"2-D mean of a 1-D grid",
          [&] { return GridMean2D({"", twoPoints}, {"", twoPoints}, gridOf({2}, {1, 2})); }, 0, ErrorCode::SubscriptOutOfRange},
         {"sum beyond a double", line("", twoPoints, gridOf({2}, {1.5e308, 1.5e308})), 0, ErrorCode::Overflow},
+        {"maximum of one cell", maxOf({1}, {-3.5}, {1}), -3.5, 0},
+        {"maximum of negative cells", maxOf({3}, {-5, -2, -9}, {3}), -2, 0},
+        {"maximum of cells all -1E21", maxOf({2, 2}, {-1E21, -1E21, -1E21, -1E21}, {2, 2}), -1E20, 0},
+        {"maximum of cells all exactly -1E20", maxOf({2}, {-1E20, -1E20}, {2}), -1E20, 0},
+        {"maximum over a count of 0", maxOf({2, 2}, {4, 5, 6, 7}, {2, 0}), -1E20, 0},
+        {"maximum over counts below the bounds", maxOf({2, 3}, {1, 2, 30, 4, 50, 60}, {2, 2}), 50, 0},
+        {"maximum in the last cell", maxOf({2, 1, 2}, {1, 2, 3, 4}, {2, 1, 2}), 4, 0},
+        {"maximum of an air grid with one time point", maxOf({2, 1, 2, 1}, {0.25, 0.75, 0.5, 0.125}, {2, 1, 2, 1}), 0.75, 0},
+        {"4-D maximum over part of the time axis", maxOf({1, 1, 2, 2}, {1, 90, 2, 3}, {1, 1, 2, 1}), 2, 0},
+        {"maximum with a count beyond the grid", maxOf({2}, {1, 2}, {3}), 0, ErrorCode::SubscriptOutOfRange},
+        {"maximum of a grid of another rank", maxOf({2, 2}, {1, 2, 3, 4}, {2}), 0, ErrorCode::SubscriptOutOfRange},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        double mean = 0.0;
-        EXPECT_EQ(codeOf([&] { mean = c.mean(); }), c.code);
+        double value = 0.0;
+        EXPECT_EQ(codeOf([&] { value = c.fold(); }), c.code);
         if (c.code == 0) {
-            EXPECT_EQ(mean, c.expected);
+            EXPECT_EQ(value, c.expected);
         }
     }
+}
+
+// -0 and +0 compare equal, so the sign of the result shows which cell was kept: the first.
+TEST(GridFolds, ALaterEqualValueDoesNotReplaceTheEarlierMaximum) {
+    EXPECT_TRUE(std::signbit(GridMax1D(2, gridOf({2}, {-0.0, 0.0}))));
+    EXPECT_FALSE(std::signbit(GridMax1D(2, gridOf({2}, {0.0, -0.0}))));
+    EXPECT_TRUE(std::signbit(GridMax1D(2, valuesOf({-0.0, 0.0}))));
 }
 
 } // namespace
