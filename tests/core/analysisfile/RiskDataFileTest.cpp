@@ -61,9 +61,8 @@ TEST(RiskDataFile, HandwrittenFileReadsIntoTheAnalysisItDescribes) {
 }
 
 // Random analyses around the model data sets builtSet makes, with the Monte Carlo tables.
-class AnalysisMaker {
-public:
-    explicit AnalysisMaker(unsigned seed) : random_(seed) {}
+struct AnalysisMaker {
+    std::mt19937_64 random;
 
     AppState make(const testing::Shape& shape) {
         AppState state;
@@ -73,12 +72,9 @@ public:
         return state;
     }
 
-private:
-    std::mt19937_64 random_;
-
-    int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
+    int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random); }
     double value() {
-        const double mantissa = std::uniform_real_distribution(-1.0, 1.0)(random_);
+        const double mantissa = std::uniform_real_distribution(-1.0, 1.0)(random);
         return uniform(0, 4) == 0 ? uniform(-3, 9) : std::ldexp(mantissa, uniform(-40, 60));
     }
     // A one-line text without blanks at its ends (labelled values are trimmed).
@@ -149,7 +145,7 @@ TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
     shapes.push_back({"Air", 17, {3}});
     shapes.push_back({"Groundwater", 11, {0, 11, 14, 17, 3}});
     shapes.push_back({"  groundwater  ", 17, {17, 14}});
-    AnalysisMaker maker(20240607);
+    AnalysisMaker maker{std::mt19937_64(20240607)};
     for (const bool saved : {true, false}) {
         for (const testing::Shape& shape : shapes) {
             SCOPED_TRACE(shape.model + " " + std::to_string(shape.dataType));
@@ -178,7 +174,7 @@ TEST(RiskDataFile, RandomAnalysesAreWrittenReadAndWrittenAgainByteForByte) {
 
 // The air set holds every kind of block an air file has.
 TEST(RiskDataFile, EveryCutOfAFileFailsWithItsCode) {
-    AppState sample = AnalysisMaker(7).make({"Air", 10, {0, 2}});
+    AppState sample = AnalysisMaker{std::mt19937_64(7)}.make({"Air", 10, {0, 2}});
     sample.riskInput.ModelDataUsed = true;
     const std::vector<std::string> files = {handwrittenText(), RiskDataFileContents(sample)};
     for (const std::string& file : files) {

