@@ -8,24 +8,11 @@
 #include "shell/Text.h"
 
 #include <algorithm>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace torval::testing {
-
-// Every dimension 1..2, cells given in index order (last index fastest).
-inline ConcentrationGrid twoPointGrid(std::size_t rank,
-                                      const std::function<double(std::size_t)>& cell) {
-    ConcentrationGrid grid = sizedGrid(std::vector<Bounds>(rank, {1, 2}));
-    fillFrom(grid, 1, cell);
-    return grid;
-}
-
-inline ConcentrationGrid twoPointGrid(std::size_t rank, const std::vector<double>& cells) {
-    return twoPointGrid(rank, [&](std::size_t n) { return cells.at(n); });
-}
 
 // Signs, magnitudes from 1E-09 to 1E+09 and negatives glued in three-dimensional lines; each
 // the double nearest a short decimal, which the 15 digits of the file keep exactly.
@@ -33,6 +20,15 @@ inline double variedCell(std::size_t n) {
     const int exponent = static_cast<int>(n % 7) * 3 - 9;
     const double value = std::stod(std::to_string(n + 1) + "E" + std::to_string(exponent));
     return n % 3 == 1 ? -value : value;
+}
+
+// Every dimension 1..2; in index order (last index fastest) the cells take `cells`, then
+// variedCell(n) for the rest.
+inline ConcentrationGrid twoPointGrid(std::size_t rank, std::vector<double> cells = {}) {
+    for (std::size_t n = cells.size(); n < (std::size_t{1} << rank); ++n) {
+        cells.push_back(variedCell(n));
+    }
+    return gridOf(std::vector<Index>(rank, 2), cells, 1);
 }
 
 inline ChemicalDataRecord chemicalRecord(std::int16_t dataType, bool air) {
@@ -51,7 +47,7 @@ inline ChemicalDataRecord chemicalRecord(std::int16_t dataType, bool air) {
         record.AverageConcentration = 0.5;
         record.MaximumConcentration = 2;
         record.ModelResult = "1.25";
-        record.ConcentrationGrid = twoPointGrid(air ? 4 : LayoutAxes(dataType).size(), variedCell);
+        record.ConcentrationGrid = twoPointGrid(air ? 4 : LayoutAxes(dataType).size());
     }
     if (grid && air) { // an air record has axes of its own
         record.NumX = record.NumY = record.NumZ = record.NumT = 2;
@@ -92,7 +88,7 @@ inline ModelDataSet builtSet(const Shape& shape) {
     const std::span<const Axis> layout = LayoutAxes(shape.dataType);
     const std::size_t rank = shape.dataType == 10 && air ? 4 : layout.size();
     if (rank > 0) {
-        data.ConcentrationGrid = twoPointGrid(rank, variedCell);
+        data.ConcentrationGrid = twoPointGrid(rank);
     }
     // Only the axes some grid lies on are saved.
     std::vector<Axis> used(layout.begin(), layout.end());

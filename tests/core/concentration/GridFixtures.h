@@ -57,15 +57,18 @@ void fillFrom(ConcentrationGrid& grid, Index first, Value value) {
     grid.forEachCell(cellsFrom(grid, first), [&](double& cell) { cell = value(n++); });
 }
 
-// A grid of dimensions 0..uppers[d]; its cells from index 1 take `cells` in index order.
-inline ConcentrationGrid gridOf(const std::vector<Index>& uppers,
-                                const std::vector<double>& cells) {
+// A grid of dimensions first..uppers[d]; its cells from index 1 take `cells` in index order.
+// Sized from 0, every cell with an index 0 holds the sentinel.
+inline ConcentrationGrid gridOf(const std::vector<Index>& uppers, const std::vector<double>& cells,
+                                Index first = 0) {
     std::vector<Bounds> bounds;
     for (const Index upper : uppers) {
-        bounds.push_back({0, upper});
+        bounds.push_back({first, upper});
     }
     ConcentrationGrid grid = sizedGrid(bounds);
-    fillFrom(grid, 0, [](std::size_t) { return IndexZeroSentinel; });
+    if (first == 0) {
+        fillFrom(grid, 0, [](std::size_t) { return IndexZeroSentinel; });
+    }
     fillFrom(grid, 1, [&](std::size_t n) { return cells.at(n); });
     return grid;
 }
