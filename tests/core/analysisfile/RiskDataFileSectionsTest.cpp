@@ -91,19 +91,6 @@ const std::string SavedFields = crlf(
     "X Coordinate for MC: 1|Y Coordinate for MC: 2|Z Coordinate for MC: 3|T Coordinate for MC: 4|"
     "|Units|Length: m|Time: yr|Concentration: mg/l||");
 
-std::string opening(std::string_view model, bool groundwater, int count, int dataType) {
-    const std::string n = std::to_string(count);
-    return crlf("[Begin PLUMEX Data]|Data File Name: C:\\runs\\plume.dat|Model: " +
-                std::string(model) + "|SubModel: Model A|subtype: |" +
-                (groundwater ? "Aquifer: Sand|Contaminant: TCE|" : "") + "Chemincal Num: " + n +
-                "|Current Chemincal: " + n + "|Data Type: " + std::to_string(dataType) + "|");
-}
-
-const std::string MonteCarloBlock = crlf("Number of Monte Carlo Iterations: 3|"
-                                         "Average Concentration: 0.5|Maximum Concentration: 0.75|"
-                                         "Result: Monte Carlo| 0.25 | 0.75 |");
-const std::string End = crlf("[End PLUMEX Data]||");
-
 // A three-dimensional X-Y-T set with one species grid and one Monte Carlo species.
 ModelDataSet speciesSample() {
     ModelDataSet data = builtSet({"Groundwater", 14, {11, 0}});
@@ -113,13 +100,17 @@ ModelDataSet speciesSample() {
 }
 
 const std::string SpeciesText =
-    opening("Groundwater", true, 2, 14) + SavedFields +
+    crlf("[Begin PLUMEX Data]|Data File Name: C:\\runs\\plume.dat|Model: Groundwater|"
+         "SubModel: Model A|subtype: |Aquifer: Sand|Contaminant: TCE|Chemincal Num: 2|"
+         "Current Chemincal: 2|Data Type: 14|") +
+    SavedFields +
     crlf(", 1, 3.25E-07|0, -3,  1.5-2|0, 3, -0.5 4|12.5, -3,  0 1E-06|12.5, 3, -7 8|"
          "Current Chemical: 2|Chemical Name: Chemical 1|Data Type: 11||"
          "Average Concentration: 0.5|Maximum Concentration: 2|Result: 1.25|"
          ", 1, 3.25E-07|0,  0.5 ,  2 |12.5, -1 ,  0 |||"
-         "Chemical Name: Chemical 2|Data Type: 0||") +
-    MonteCarloBlock + crlf("||") + End;
+         "Chemical Name: Chemical 2|Data Type: 0||Number of Monte Carlo Iterations: 3|"
+         "Average Concentration: 0.5|Maximum Concentration: 0.75|Result: Monte Carlo|"
+         " 0.25 | 0.75 |||[End PLUMEX Data]||");
 
 // The input section and the model data section after it: each is written line for line, and
 // edited copies of both read the same or are refused.
