@@ -46,7 +46,8 @@ TEST(RiskFileDialog, SaveAsksForANameOnlyWhenItMustAndNeverReplacesWithoutAYes) 
         ScratchDirectory scratch("riskfile-dialog");
         scratch.writeFile("old.tvl", "old");
         AppState state;
-        state.riskInput.FileName = c.fileName.empty() ? "" : scratch.path(c.fileName);
+        const std::string before = c.fileName.empty() ? "" : scratch.path(c.fileName);
+        state.riskInput.FileName = before;
         ScriptedFileDialogs dialogs;
         const bool asks = c.command == SaveCommand::SaveAs || c.fileName.empty();
         if (asks) {
@@ -70,9 +71,7 @@ TEST(RiskFileDialog, SaveAsksForANameOnlyWhenItMustAndNeverReplacesWithoutAYes) 
         if (c.overwrite) {
             EXPECT_EQ(prompter.messages[0].title, "Overwrite File");
         }
-        const std::string expectedName =
-            c.written.empty() ? state.riskInput.FileName : scratch.path(c.written);
-        EXPECT_EQ(state.riskInput.FileName, expectedName);
+        EXPECT_EQ(state.riskInput.FileName, c.written.empty() ? before : scratch.path(c.written));
         EXPECT_EQ(std::filesystem::file_size(scratch.path("old.tvl")) > 3, c.written == "old.tvl");
         if (!c.written.empty()) {
             EXPECT_TRUE(std::filesystem::exists(scratch.path(c.written)));

@@ -1,11 +1,13 @@
 #pragma once
-// Small hand-made grids for the concentration tests. Grids and axes are sized from 0, as the
-// file readers size them, and every element with an index 0 holds a sentinel so large that a
-// sum, mean or maximum that wrongly reads one cannot pass unnoticed.
+// Small hand-made grids and value arrays for the tests. The concentration tests size them from
+// 0, as the file readers do, with a sentinel in every element with an index 0 so large that a
+// sum, mean or maximum that wrongly reads one cannot pass unnoticed; the analysis file tests
+// size them from 1, as the analysis file reader does.
 
 #include "datafiles/ConcentrationGrid.h"
 #include "shell/BoundedArray.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -14,106 +16,85 @@ namespace torval::testing {
 inline constexpr double IndexZeroSentinel = 1E30;
 
 using Index = ConcentrationGrid::Index;
+using Bounds = ConcentrationGrid::Bounds;
 
-// Calls visit(indexes) for every index combination with indexes[d] in first..uppers[d], the
-// first dimension slowest.
-template <typename Visit>
-void forEachIndex(const std::vector<Index>& uppers, Index first, Visit visit) {
-    std::vector<Index> indexes(uppers.size(), first);
-    for (Index upper : uppers) {
-        if (upper < first) {
-            return;
-        }
-    }
-    while (true) {
-        visit(indexes);
-        std::size_t d = indexes.size();
-        while (d > 0 && indexes[d - 1] == uppers[d - 1]) {
-            indexes[d - 1] = first;
-            --d;
-        }
-        if (d == 0) {
-            return;
-        }
-        ++indexes[d - 1];
-    }
-}
-
-template <typename Grid>
-auto& cellOf(Grid& grid, const std::vector<Index>& i) {
-    switch (i.size()) {
-    case 1:
-        return grid.at(i[0]);
-    case 2:
-        return grid.at(i[0], i[1]);
-    case 3:
-        return grid.at(i[0], i[1], i[2]);
-    default:
-        return grid.at(i[0], i[1], i[2], i[3]);
-    }
-}
-
-// A grid of dimensions 0..uppers[d]; its cells from index 1 take `cells` in index order.
-inline ConcentrationGrid gridOf(const std::vector<Index>& uppers,
-                                const std::vector<double>& cells) {
+// A grid of one dimension per bounds, its cells cleared.
+inline ConcentrationGrid sizedGrid(const std::vector<Bounds>& b) {
     ConcentrationGrid grid;
-    switch (uppers.size()) {
+    switch (b.size()) {
     case 1:
-        grid.redim({0, uppers[0]});
+        grid.redim(b[0]);
         break;
     case 2:
-        grid.redim({0, uppers[0]}, {0, uppers[1]});
+        grid.redim(b[0], b[1]);
         break;
     case 3:
-        grid.redim({0, uppers[0]}, {0, uppers[1]}, {0, uppers[2]});
+        grid.redim(b[0], b[1], b[2]);
         break;
     default:
-        grid.redim({0, uppers[0]}, {0, uppers[1]}, {0, uppers[2]}, {0, uppers[3]});
+        grid.redim(b[0], b[1], b[2], b[3]);
         break;
     }
-    forEachIndex(uppers, 0,
-                 [&grid](const std::vector<Index>& i) { cellOf(grid, i) = IndexZeroSentinel; });
-    std::size_t next = 0;
-    forEachIndex(uppers, 1,
-                 [&](const std::vector<Index>& i) { cellOf(grid, i) = cells.at(next++); });
     return grid;
 }
 
-// Cells 1.. of a grid in index order.
-inline std::vector<double> cellsOf(const ConcentrationGrid& grid) {
-    std::vector<Index> uppers;
-    for (std::size_t d = 1; d <= grid.rank(); ++d) {
-        uppers.push_back(grid.upper(d));
+// Indexes first..upper of every dimension.
+inline ConcentrationGrid::CellSelection cellsFrom(const ConcentrationGrid& grid, Index first) {
+    ConcentrationGrid::CellSelection selection(grid.rank());
+    for (std::size_t d = 0; d < grid.rank(); ++d) {
+        for (Index i = first; i <= grid.upper(d + 1); ++i) {
+            selection[d].push_back(i);
+        }
     }
+    return selection;
+}
+
+// Sets the cells from index `first` on, in index order (the first dimension slowest), to
+// value(0), value(1), ...
+template <typename Value>
+void fillFrom(ConcentrationGrid& grid, Index first, Value value) {
+    std::size_t n = 0;
+    grid.forEachCell(cellsFrom(grid, first), [&](double& cell) { cell = value(n++); });
+}
+
+// A grid of dimensions first..uppers[d]; its cells from index 1 take `cells` in index order.
+// Sized from 0, every cell with an index 0 holds the sentinel.
+inline ConcentrationGrid gridOf(const std::vector<Index>& uppers, const std::vector<double>& cells,
+                                Index first = 0) {
+    std::vector<Bounds> bounds;
+    for (const Index upper : uppers) {
+        bounds.push_back({first, upper});
+    }
+    ConcentrationGrid grid = sizedGrid(bounds);
+    if (first == 0) {
+        fillFrom(grid, 0, [](std::size_t) { return IndexZeroSentinel; });
+    }
+    fillFrom(grid, 1, [&](std::size_t n) { return cells.at(n); });
+    return grid;
+}
+
+// Cells from index `first` on, in index order.
+inline std::vector<double> cellsOf(const ConcentrationGrid& grid, Index first = 1) {
     std::vector<double> cells;
-    forEachIndex(uppers, 1, [&](const std::vector<Index>& i) { cells.push_back(cellOf(grid, i)); });
+    grid.forEachCell(cellsFrom(grid, first), [&](double cell) { cells.push_back(cell); });
     return cells;
 }
 
 // True while every cell with an index 0 still holds the sentinel.
 inline bool indexZeroCellsIntact(const ConcentrationGrid& grid) {
-    std::vector<Index> uppers;
-    for (std::size_t d = 1; d <= grid.rank(); ++d) {
-        uppers.push_back(grid.upper(d));
-    }
-    bool intact = true;
-    forEachIndex(uppers, 0, [&](const std::vector<Index>& i) {
-        for (const Index index : i) {
-            if (index == 0 && cellOf(grid, i) != IndexZeroSentinel) {
-                intact = false;
-            }
-        }
-    });
-    return intact;
+    const std::vector<double> all = cellsOf(grid, 0);
+    const std::vector<double> counted = cellsOf(grid, 1);
+    return std::ranges::count(all, IndexZeroSentinel) -
+               std::ranges::count(counted, IndexZeroSentinel) ==
+           static_cast<std::ptrdiff_t>(all.size() - counted.size());
 }
 
-// Values 1..n; element 0 holds the sentinel.
-inline BoundedArray<double, 1> valuesOf(const std::vector<double>& values) {
+// Values first..n; an element 0 holds the sentinel.
+inline BoundedArray<double, 1> valuesOf(const std::vector<double>& values, Index first = 0) {
     BoundedArray<double, 1> array;
-    array.redim({0, static_cast<Index>(values.size())});
-    array.at(0) = IndexZeroSentinel;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        array.at(static_cast<Index>(i + 1)) = values[i];
+    array.redim({first, static_cast<Index>(values.size())});
+    for (Index i = first; i <= static_cast<Index>(values.size()); ++i) {
+        array.at(i) = i == 0 ? IndexZeroSentinel : values[static_cast<std::size_t>(i - 1)];
     }
     return array;
 }
