@@ -1,4 +1,5 @@
 #include "intake/IntakeEquations.h"
+#include "intake/Pathways.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"
@@ -133,9 +134,12 @@ TEST(ComputeIntake, FailsWithTheCodeOfTheFirstBadStep) {
     }
 }
 
+// A code outside the pathway table has no entry in it, and its intake is zero.
 TEST(ComputeIntake, UnknownPathwayGivesZeroWithoutReadingAnything) {
-    for (const std::int16_t code : {std::int16_t{-1}, std::int16_t{9}}) {
+    for (const std::int16_t code : {std::int16_t{-1}, std::int16_t{9}, std::int16_t{32767}}) {
         SCOPED_TRACE(code);
+        EXPECT_FALSE(isPathwayCode(code));
+        EXPECT_EQ(codeOf([&] { pathwayInfo(code); }), ErrorCode::SubscriptOutOfRange);
         RiskInput work = inputWithEverySetAt("abc");
         work.IntakeType = code;
         work.Concentration = "abc";

@@ -8,6 +8,7 @@
 #include "montecarlo/RiskFigures.h"
 #include "montecarlo/Sensitivity.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,12 +79,11 @@ TEST(ResultFigures, RiskAndHazardQuotientFromIntakes) {
     EXPECT_FALSE(single.cancerRisk.has_value());
     EXPECT_DOUBLE_EQ(single.hazardQuotient->median, 0.3);
     EXPECT_EQ(single.hazardQuotient->fractionAboveLimit, 0);
-    try {
-        riskFiguresOf(intakes, {std::nullopt, 0.0});
-        ADD_FAILURE() << "a reference dose of 0 divides by zero";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::DivisionByZero);
-    }
+    EXPECT_EQ(testing::codeOf([&] {
+                  riskFiguresOf(intakes, {std::nullopt, 0.0});
+              }),
+              ErrorCode::DivisionByZero)
+        << "a reference dose of 0";
 }
 
 TEST(ResultFigures, IterationCsvQuotesLabelsAndLeavesFailedValuesEmpty) {
