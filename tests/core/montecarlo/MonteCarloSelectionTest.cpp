@@ -27,9 +27,18 @@ AppState stateWithMarker(const std::string& marker) {
     return state;
 }
 
+// Only the analysis window's selection writes, and only into the entry a selected row names.
 TEST(MonteCarloSelection, WritesTheChosenStatisticIntoTheNamedEntry) {
     const std::string reference = std::string(500, ' ') + "Monte Carlo|70.0:2";
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    struct Case {
+        std::string marker;
+        std::string text;
+        std::string variant = "Body Weight";
+        bool selected = true;
+        std::string label = " body weight ";
+        std::string_view tag = AnalysisCallerTag;
+    };
+    const std::vector<Case> cases = {
         {"Minimum", "41"},
         {"MAXIMUM", "99"},
         {"Standard Deviation", "9.9"},
@@ -41,47 +50,29 @@ TEST(MonteCarloSelection, WritesTheChosenStatisticIntoTheNamedEntry) {
         {"Nothing", "70"},
         {"Arithmetic Mean", "typed"},
         {"", "typed"},
+        {"Minimum", "typed", "", true, ""},
+        {"Minimum", "typed", "Body Weight", false},
+        {"Minimum", "typed", "Body Weight", true, "Body Weights"},
+        {"Minimum", "typed", "Body Weight", true, "Body Weight", "MonteCarloForm"},
     };
-    for (const auto& [marker, text] : cases) {
-        SCOPED_TRACE(marker);
-        AppState state = stateWithMarker(marker);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.marker + " " + c.label + " " + std::string(c.tag));
+        AppState state = stateWithMarker(c.marker);
+        state.ResultTGData.at(2, 1).Variant = c.variant;
+        state.ResultTGData.at(2, 1).Selected = c.selected;
         std::vector<AnalysisEntry> entries{{10, "Average Concentration", "typed"},
-                                           {13, " body weight ", "typed"}};
-        ApplyMonteCarloSelection(state, entries, AnalysisCallerTag);
+                                           {13, c.label, "typed"}};
+        ApplyMonteCarloSelection(state, entries, c.tag);
         EXPECT_EQ(entries[0].text, "typed");
-        EXPECT_EQ(entries[1].text, text);
-        EXPECT_EQ(state.SavedResultTGData, state.ResultTGData);
-        EXPECT_TRUE(state.ResultsOutdated);
+        EXPECT_EQ(entries[1].text, c.text);
+        const bool analysis = c.tag == AnalysisCallerTag;
+        EXPECT_EQ(state.SavedResultTGData == state.ResultTGData, analysis);
+        EXPECT_EQ(state.ResultsOutdated, analysis);
     }
     // The calculation finds the variant row and the window shows the mean.
     EXPECT_TRUE(isMonteCarloReference(reference));
     EXPECT_EQ(variantNumberOf(reference), 2);
     EXPECT_EQ(ParamDisplayValue(reference), "70.0");
-}
-
-TEST(MonteCarloSelection, LeavesEntriesNoGeneratedVariantNames) {
-    struct Case {
-        std::string name;
-        std::string variant;
-        bool selected;
-        std::string label;
-        std::string_view tag;
-    };
-    const std::vector<Case> cases = {
-        {"empty variant", "", true, "", AnalysisCallerTag},
-        {"not selected", "Body Weight", false, "Body Weight", AnalysisCallerTag},
-        {"other label", "Body Weight", true, "Body Weights", AnalysisCallerTag},
-        {"other caller", "Body Weight", true, "Body Weight", "MonteCarloForm"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        AppState state = stateWithMarker("Minimum");
-        state.ResultTGData.at(2, 1).Variant = c.variant;
-        state.ResultTGData.at(2, 1).Selected = c.selected;
-        std::vector<AnalysisEntry> entries{{13, c.label, "typed"}};
-        ApplyMonteCarloSelection(state, entries, c.tag);
-        EXPECT_EQ(entries[0].text, "typed");
-    }
 }
 
 } // namespace
