@@ -59,70 +59,68 @@ TEST_F(CalculationDriverTest, RefusesTheFirstBadEntryAndPutsTheFocusOnIt) {
     }
 }
 
-// Ri 2, C 1.5, Fe 365, Dt 70, Wb 70, Tavg 70: 2 x 1.5 x 365 x 70 / 4900.
-TEST_F(CalculationDriverTest, ARegularCalculationMakesOneEvaluation) {
-    openInputMode();
-    typeDrinkingWater("1.5");
-
-    form->CalculationCommand();
-
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(state.ResultCount, 2);
-    EXPECT_EQ(state.IntakeResults.upper(), 1);
-    EXPECT_DOUBLE_EQ(state.IntakeResults.at(1), 15.642857142857142);
-    EXPECT_EQ(state.riskInput.ResultText, "15.6428571428571");
-    EXPECT_EQ(text(20), "15.6429");
-    EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
-    EXPECT_FALSE(state.ResultsOutdated);
-    EXPECT_EQ(services.pumps, 2); // once before the run, once before the evaluation
-    const AnalysisControls& controls = form->controls();
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::View).enabled);
-    EXPECT_FALSE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled);
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Risk).enabled);
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled);
-    EXPECT_EQ(controls.statusText, "Status: ready");
-    EXPECT_FALSE(controls.progress.visible || controls.stopVisible);
-    EXPECT_FALSE(prompter.isBusy());
-}
-
-TEST_F(CalculationDriverTest, AMonteCarloCalculationEvaluatesEveryIteration) {
+// Ri 2, Fe 365, Dt 70, Wb 70, Tavg 70 and a concentration of base + i at evaluation i: typed
+// for a regular calculation (1.5 at i = 1), generated for a Monte Carlo one (1000 + i).
+TEST_F(CalculationDriverTest, ACalculationEvaluatesOnceOrEveryIteration) {
     struct Case {
+        std::string concentration;
+        double base;
         std::int32_t monteCarloCount;
+        std::int32_t resultCount;
         int evaluations;
         bool tooFew;
         float lastProgress;
+        std::string result; // the result text
+        std::string shown;  // the intake row
     };
+    const std::string mc = "Monte Carlo";
+    const std::string generated = reference("1", 1);
+    // clang-format off
     const std::vector<Case> cases = {
-        {101, 100, false, static_cast<float>(100.0 / 101 * 100)},
-        {3, 2, false, static_cast<float>(2.0 / 3 * 100)},
-        {2, 1, true, 0.0F},
-        {1, 0, true, 0.0F},
-        {0, 0, true, 0.0F}, // reset by a pathway change, never generated again
+        {"1.5", 0.5, 0, 2, 1, false, 0.0F, "15.6428571428571", "15.6429"},
+        {generated, 1000, 101, 101, 100, false, static_cast<float>(100.0 / 101 * 100), mc, mc},
+        {generated, 1000, 3, 3, 2, false, static_cast<float>(2.0 / 3 * 100), mc, mc},
+        {generated, 1000, 2, 2, 1, true, 0.0F, mc, mc},
+        {generated, 1000, 1, 1, 0, true, 0.0F, mc, mc},
+        // Reset by a pathway change, never generated again.
+        {generated, 1000, 0, 0, 0, true, 0.0F, mc, mc},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.monteCarloCount);
+        SCOPED_TRACE(c.concentration.substr(0, 20) + std::to_string(c.monteCarloCount));
         reset();
         openInputMode();
-        typeDrinkingWater(reference("1", 1));
+        typeDrinkingWater(c.concentration);
         generate(1, 100);
         state.MonteCarloCount = c.monteCarloCount;
 
         form->CalculationCommand();
 
-        EXPECT_EQ(state.riskInput.ResultText, "Monte Carlo");
-        EXPECT_EQ(text(20), "Monte Carlo");
-        EXPECT_EQ(state.ResultCount, c.monteCarloCount);
-        EXPECT_EQ(services.pumps, 1 + c.evaluations);
-        for (int i = 1; i <= c.evaluations; ++i) {
-            EXPECT_DOUBLE_EQ(state.IntakeResults.at(i), 2 * (1000 + i) * 365 * 70 / 4900.0);
+        EXPECT_EQ(state.riskInput.ResultText, c.result);
+        EXPECT_EQ(text(20), c.shown);
+        EXPECT_EQ(state.ResultCount, c.resultCount);
+        if (c.resultCount > 0) {
+            EXPECT_EQ(state.IntakeResults.upper(), c.resultCount - 1);
         }
-        EXPECT_EQ(form->controls().progress.value, c.lastProgress);
+        EXPECT_EQ(services.pumps, 1 + c.evaluations); // one before the run, one before each
+        for (int i = 1; i <= c.evaluations; ++i) {
+            EXPECT_DOUBLE_EQ(state.IntakeResults.at(i), 2 * (c.base + i) * 365 * 70 / 4900.0);
+        }
+        EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
         EXPECT_FALSE(state.ResultsOutdated) << "the run went to its end";
-        EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
-                  c.monteCarloCount >= 3);
-        EXPECT_EQ(
-            form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Sensitivity).enabled,
-            c.monteCarloCount >= 3);
+        const AnalysisControls& controls = form->controls();
+        EXPECT_EQ(controls.progress.value, c.lastProgress);
+        EXPECT_FALSE(controls.progress.visible || controls.stopVisible);
+        EXPECT_EQ(controls.statusText, "Status: ready");
+        EXPECT_FALSE(prompter.isBusy());
+        for (const int item : {ResultsItem::View, ResultsItem::Risk}) {
+            EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, item).enabled) << item;
+        }
+        EXPECT_TRUE(controls.menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled);
+        for (const int item : {ResultsItem::Graphics, ResultsItem::Sensitivity}) {
+            EXPECT_EQ(controls.menus.item(AnalysisMenu::Results, item).enabled, c.resultCount >= 3)
+                << item;
+        }
         if (!c.tooFew) {
             EXPECT_TRUE(prompter.messages.empty());
             continue;
