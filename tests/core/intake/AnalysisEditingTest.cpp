@@ -92,15 +92,9 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         form->editEntry(6, c.x);
         form->focusElsewhere();
 
-        if (c.title.empty()) {
-            EXPECT_TRUE(prompter.messages.empty());
-        } else {
-            ASSERT_EQ(prompter.messages.size(), 1U);
-            EXPECT_EQ(prompter.messages[0].title, c.title);
-            EXPECT_EQ(prompter.messages[0].text, c.text);
-            EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
-            EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
-        }
+        const Message shown{c.text, c.title, MessageIcon::Information};
+        EXPECT_EQ(prompter.messages, c.title.empty() ? std::vector<Message>{} : std::vector{shown});
+        EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
         EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         EXPECT_EQ(text(10), c.average);
         EXPECT_EQ(text(11), "205") << "the maximum is not recomputed";
@@ -108,8 +102,7 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
             // The calculation is refused, saying why, until the interval is fixed.
             prompter.messages.clear();
             form->CalculationCommand();
-            ASSERT_EQ(prompter.messages.size(), 1U);
-            EXPECT_EQ(prompter.messages[0].text, c.text);
+            EXPECT_EQ(prompter.messages, std::vector{shown});
             EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         }
     }
