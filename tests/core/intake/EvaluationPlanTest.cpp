@@ -77,13 +77,15 @@ std::string ref(int variant) {
     return "   Monte Carlo|1:" + std::to_string(variant);
 }
 
-// Variants 1..3 over iterations 1..4 of values a generator gives: 17 significant digits.
-void generateAwkward(AppState& state) {
-    state.SavedSimulatedValues.redim({1, 3}, {0, 4}, {1, 1});
+// Variants 1..3 over iterations 1..count of values a generator gives: 17 significant digits,
+// or floats as the generator library delivers them.
+template <typename Value = double>
+void generate(AppState& state, int count = 4, Value mu = 3, Value sigma = 2) {
+    state.SavedSimulatedValues.redim({1, 3}, {0, count}, {1, 1});
     std::mt19937_64 generator(7);
-    std::lognormal_distribution<double> values(3.0, 2.0);
+    std::lognormal_distribution<Value> values(mu, sigma);
     for (int variant = 1; variant <= 3; ++variant) {
-        for (int iteration = 1; iteration <= 4; ++iteration) {
+        for (int iteration = 1; iteration <= count; ++iteration) {
             state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
         }
     }
@@ -136,23 +138,14 @@ TEST(EvaluationPlan, GivesWhatTheTextWorkingCopyGives) {
         {"an unknown pathway", 2, "abc", 9, {}, 1},
         {"many generated floats, rounded once per calculation", 0, ref(2), 1,
          {ref(1), "1", ref(2), ref(3), "70", "25550"}, 3002,
-         [](AppState& state, RiskInput&) {
-             state.SavedSimulatedValues.redim({1, 3}, {0, 3000}, {1, 1});
-             std::mt19937 generator(11);
-             std::lognormal_distribution<float> values(1.0F, 3.0F);
-             for (int variant = 1; variant <= 3; ++variant) {
-                 for (int iteration = 1; iteration <= 3000; ++iteration) {
-                     state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
-                 }
-             }
-         }},
+         [](AppState& state, RiskInput&) { generate<float>(state, 3000, 1, 3); }},
         {"a set shorter than its pathway", 2, "1", 0, {"2", "365", "70"}, 1},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state;
-        generateAwkward(state);
+        generate(state);
         RiskInput source;
         source.ConcChoice = c.choice;
         (c.choice == 0   ? source.AverageConc

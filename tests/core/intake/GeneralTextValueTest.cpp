@@ -59,8 +59,6 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
         123456789012345.6,
         999.9999999999995, // the 15-digit rounding carries into a new digit
         999.999999999999,
-        1.0000000000000002,
-        0.9999999999999999,
         1.00000000000005,
         12345678901234.25, // exact decimal ties at the 16th digit: halves to even
         12345678901234.75,
@@ -79,7 +77,8 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
     for (const double value : awkward) {
         expectSameAsText(value);
     }
-    // Every power of ten the direct path handles, one step either side.
+    // Every power of ten the direct path handles, one step either side (1 + 2^-52 and 1 - 2^-53
+    // among them).
     for (int exponent = -9; exponent <= 16; ++exponent) {
         const double power = std::pow(10.0, exponent);
         expectSameAsText(power);
