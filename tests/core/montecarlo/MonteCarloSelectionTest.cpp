@@ -5,6 +5,7 @@
 #include "intake/ParamDisplayValue.h"
 #include "montecarlo/MonteCarloSaveRestore.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -73,6 +74,78 @@ TEST(MonteCarloSelection, WritesTheChosenStatisticIntoTheNamedEntry) {
     EXPECT_TRUE(isMonteCarloReference(reference));
     EXPECT_EQ(variantNumberOf(reference), 2);
     EXPECT_EQ(ParamDisplayValue(reference), "70.0");
+}
+
+// Working tables of two chemicals with something in every table and count.
+AppState filledState() {
+    AppState state = monteCarloState(2, 2);
+    state.InputTGData.at(2, 2) = bodyWeightVariant();
+    state.ResultTGData.at(1, 2).Median = "65";
+    state.SimulatedValues.redim({0, 2}, {0, 4}, {0, 2});
+    state.SimulatedValues.at(2, 4, 2) = 7.5;
+    state.MonteCarloCount = 4;
+    return state;
+}
+
+TEST(MonteCarloSaveRestore, RestoresWhatWasSavedForTheAnalysisWindowOnly) {
+    const AppState original = filledState();
+    AppState state = original;
+    SaveMonteCarloTables(state, "MonteCarloForm");
+    EXPECT_FALSE(state.SavedInputTGData.isAllocated());
+    SaveMonteCarloTables(state, AnalysisCallerTag);
+    EXPECT_EQ(state.ResultCount, 4);
+
+    state.MCInputRowCount = state.MCResultRowCount = 5;
+    state.InputTGData.erase();
+    state.ResultTGData.at(1, 2).Median = "1";
+    state.SimulatedValues.redim({0, 1}, {0, 1}, {0, 1});
+    RestoreMonteCarloTables(state, "MonteCarloForm");
+    EXPECT_EQ(state.MCInputRowCount, 5);
+
+    RestoreMonteCarloTables(state, AnalysisCallerTag);
+    EXPECT_EQ(state.MCInputRowCount, original.MCInputRowCount);
+    EXPECT_EQ(state.MCResultRowCount, original.MCResultRowCount);
+    EXPECT_EQ(state.InputTGData, original.InputTGData);
+    EXPECT_EQ(state.ResultTGData, original.ResultTGData);
+    EXPECT_EQ(state.SimulatedValues, original.SimulatedValues);
+    EXPECT_EQ(state.MonteCarloCount, 4);
+}
+
+// Whatever bounds the tables had (never generated, generated for fewer terms or rows), the
+// copies span exactly what the counts say, so a reader going by the counts finds every element.
+TEST(MonteCarloSaveRestore, TheCopiesTakeTheBoundsOfTheCounts) {
+    struct Case {
+        std::string what;
+        std::int32_t monteCarloCount;
+        bool generated;
+        std::int64_t termsAfterRestore;
+    };
+    const std::vector<Case> cases = {
+        {"variant rows but nothing generated", 1001, false, 1001},
+        {"values for fewer terms than counted", 6, true, 6},
+        {"values for more terms than counted", 2, true, 2},
+        {"no count at all", 0, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppState state = monteCarloState(3, 2);
+        state.MonteCarloCount = c.monteCarloCount;
+        if (c.generated) {
+            state.SimulatedValues.redim({0, 1}, {0, 4}, {0, 1});
+            state.SimulatedValues.at(1, 2, 1) = 7.5;
+        }
+        SaveRestoreMonteCarloTables(state, false);
+        state.SimulatedValues.erase();
+        SaveRestoreMonteCarloTables(state, true);
+
+        EXPECT_EQ(state.MonteCarloCount, c.termsAfterRestore);
+        EXPECT_EQ(state.SimulatedValues.upper(1), 3);
+        EXPECT_EQ(state.SimulatedValues.upper(2), c.monteCarloCount);
+        EXPECT_EQ(state.SimulatedValues.upper(3), 2);
+        EXPECT_EQ(state.SimulatedValues.at(3, c.monteCarloCount, 2), 0.0);
+        EXPECT_EQ(state.SimulatedValues.at(1, std::min(2, c.monteCarloCount), 1),
+                  c.generated && c.monteCarloCount >= 2 ? 7.5 : 0.0);
+    }
 }
 
 } // namespace
