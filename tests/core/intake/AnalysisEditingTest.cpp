@@ -190,7 +190,9 @@ TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
 
 using AnalysisDisplayTest = AnalysisFormTest;
 
-TEST_F(AnalysisDisplayTest, ShowsTheDataFileWithItsUnitsAndConcentrations) {
+// The window shows the data file with its units and concentrations, and reads back into the
+// set of the current pathway only.
+TEST_F(AnalysisDisplayTest, ShowsTheDataFileAndReadsBackTheCurrentSet) {
     fillGroundwaterXY(state);
     state.modelData.DataFileName = "/data/Site/plume.two";
     state.riskInput.XInterval = "0:10";
@@ -212,30 +214,7 @@ TEST_F(AnalysisDisplayTest, ShowsTheDataFileWithItsUnitsAndConcentrations) {
     EXPECT_EQ(form->row(5).unit, "day");
     EXPECT_EQ(form->row(10).unit, "mg/l");
     EXPECT_EQ(form->controls().kindLabel, "Regular");
-}
 
-TEST_F(AnalysisDisplayTest, AFileWithItsOwnMonteCarloValuesShowsTheAverageAsAReference) {
-    state.riskInput.ModelDataUsed = true;
-    state.modelData.DataType = 0;
-    state.modelData.AverageConcentration = 1.0 / 3.0;
-    state.modelData.MaximumConcentration = 0.5;
-    openWindow();
-
-    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333");
-    EXPECT_EQ(text(11), "0.5");
-    EXPECT_TRUE(form->row(10).red());
-    EXPECT_EQ(form->controls().kindLabel, "Monte Carlo");
-
-    form->StripMonteCarloReferences();
-    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333")
-        << "the file's own reference stays";
-}
-
-using AnalysisWindowOperationsTest = AnalysisFormTest;
-
-TEST_F(AnalysisWindowOperationsTest, ReadingTheWindowFillsOnlyTheCurrentSet) {
-    fillGroundwaterXY(state);
-    openWindow();
     type(6, " 0:10 ");
     form->selectConcentration(1);
     type(12, " 3 ");
@@ -265,6 +244,23 @@ TEST_F(AnalysisWindowOperationsTest, ReadingTheWindowFillsOnlyTheCurrentSet) {
     EXPECT_EQ(input.SoilIngestion, soil);
     EXPECT_EQ(input.Fish[0], "0.284");
     EXPECT_EQ(input.Fish[1], "0.5");
+}
+
+TEST_F(AnalysisDisplayTest, AFileWithItsOwnMonteCarloValuesShowsTheAverageAsAReference) {
+    state.riskInput.ModelDataUsed = true;
+    state.modelData.DataType = 0;
+    state.modelData.AverageConcentration = 1.0 / 3.0;
+    state.modelData.MaximumConcentration = 0.5;
+    openWindow();
+
+    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333");
+    EXPECT_EQ(text(11), "0.5");
+    EXPECT_TRUE(form->row(10).red());
+    EXPECT_EQ(form->controls().kindLabel, "Monte Carlo");
+
+    form->StripMonteCarloReferences();
+    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333")
+        << "the file's own reference stays";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <bit>
 #include <cmath>
@@ -14,31 +15,22 @@
 namespace torval {
 namespace {
 
-// What the text path gives: the failure code, or the number read back.
+// What a path gives: the number, or the failure code.
 struct Outcome {
     double value = 0.0;
     int failure = 0;
 };
 
-Outcome throughText(double value) {
-    try {
-        return {toDouble(generalText(value)), 0};
-    } catch (const RunTimeError& failure) {
-        return {0.0, failure.code()};
-    }
-}
-
-Outcome direct(double value) {
-    try {
-        return {generalTextValue(value), 0};
-    } catch (const RunTimeError& failure) {
-        return {0.0, failure.code()};
-    }
+template <typename Path>
+Outcome outcomeOf(Path&& path) {
+    Outcome outcome;
+    outcome.failure = testing::codeOf([&] { outcome.value = path(); });
+    return outcome;
 }
 
 void expectSameAsText(double value) {
-    const Outcome expected = throughText(value);
-    const Outcome actual = direct(value);
+    const Outcome expected = outcomeOf([&] { return toDouble(generalText(value)); });
+    const Outcome actual = outcomeOf([&] { return generalTextValue(value); });
     EXPECT_EQ(actual.failure, expected.failure) << generalText(value);
     // Bit for bit: the sign of zero and every last digit count.
     EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.value),
