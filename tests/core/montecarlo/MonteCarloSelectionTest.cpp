@@ -76,43 +76,9 @@ TEST(MonteCarloSelection, WritesTheChosenStatisticIntoTheNamedEntry) {
     EXPECT_EQ(ParamDisplayValue(reference), "70.0");
 }
 
-// Working tables of two chemicals with something in every table and count.
-AppState filledState() {
-    AppState state = monteCarloState(2, 2);
-    state.InputTGData.at(2, 2) = bodyWeightVariant();
-    state.ResultTGData.at(1, 2).Median = "65";
-    state.SimulatedValues.redim({0, 2}, {0, 4}, {0, 2});
-    state.SimulatedValues.at(2, 4, 2) = 7.5;
-    state.MonteCarloCount = 4;
-    return state;
-}
-
-TEST(MonteCarloSaveRestore, RestoresWhatWasSavedForTheAnalysisWindowOnly) {
-    const AppState original = filledState();
-    AppState state = original;
-    SaveMonteCarloTables(state, "MonteCarloForm");
-    EXPECT_FALSE(state.SavedInputTGData.isAllocated());
-    SaveMonteCarloTables(state, AnalysisCallerTag);
-    EXPECT_EQ(state.ResultCount, 4);
-
-    state.MCInputRowCount = state.MCResultRowCount = 5;
-    state.InputTGData.erase();
-    state.ResultTGData.at(1, 2).Median = "1";
-    state.SimulatedValues.redim({0, 1}, {0, 1}, {0, 1});
-    RestoreMonteCarloTables(state, "MonteCarloForm");
-    EXPECT_EQ(state.MCInputRowCount, 5);
-
-    RestoreMonteCarloTables(state, AnalysisCallerTag);
-    EXPECT_EQ(state.MCInputRowCount, original.MCInputRowCount);
-    EXPECT_EQ(state.MCResultRowCount, original.MCResultRowCount);
-    EXPECT_EQ(state.InputTGData, original.InputTGData);
-    EXPECT_EQ(state.ResultTGData, original.ResultTGData);
-    EXPECT_EQ(state.SimulatedValues, original.SimulatedValues);
-    EXPECT_EQ(state.MonteCarloCount, 4);
-}
-
-// Whatever bounds the tables had (never generated, generated for fewer terms or rows), the
-// copies span exactly what the counts say, so a reader going by the counts finds every element.
+// The saved copies give back the tables and counts they were taken from. Whatever bounds the
+// values had (never generated, generated for fewer terms or rows), the copies span exactly what
+// the counts say, so a reader going by the counts finds every element.
 TEST(MonteCarloSaveRestore, TheCopiesTakeTheBoundsOfTheCounts) {
     struct Case {
         std::string what;
@@ -129,14 +95,26 @@ TEST(MonteCarloSaveRestore, TheCopiesTakeTheBoundsOfTheCounts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         AppState state = monteCarloState(3, 2);
+        state.InputTGData.at(2, 2) = bodyWeightVariant();
+        state.ResultTGData.at(1, 2).Median = "65";
         state.MonteCarloCount = c.monteCarloCount;
         if (c.generated) {
             state.SimulatedValues.redim({0, 1}, {0, 4}, {0, 1});
             state.SimulatedValues.at(1, 2, 1) = 7.5;
         }
+        const AppState before = state;
         SaveRestoreMonteCarloTables(state, false);
+        EXPECT_EQ(state.ResultCount, c.monteCarloCount);
+        state.MCInputRowCount = state.MCResultRowCount = 5;
+        state.InputTGData.erase();
+        state.ResultTGData.at(1, 2).Median = "1";
         state.SimulatedValues.erase();
         SaveRestoreMonteCarloTables(state, true);
+
+        EXPECT_EQ(state.MCInputRowCount, before.MCInputRowCount);
+        EXPECT_EQ(state.MCResultRowCount, before.MCResultRowCount);
+        EXPECT_EQ(state.InputTGData, before.InputTGData);
+        EXPECT_EQ(state.ResultTGData, before.ResultTGData);
 
         EXPECT_EQ(state.MonteCarloCount, c.termsAfterRestore);
         EXPECT_EQ(state.SimulatedValues.upper(1), 3);
