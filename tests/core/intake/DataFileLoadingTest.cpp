@@ -106,31 +106,10 @@ struct OpenFixture {
     }
 };
 
-TEST(DataFileOpening, OpenLoadsNormalisesAndFillsTheConcentrationTexts) {
-    OpenFixture f("Surface Water - Far Field", Medium::SurfaceFarField);
-    f.scratch.writeFile("river.rvr", "x\r\n");
-    f.dialogs.answers = {f.scratch.path("river.rvr")};
-
-    ASSERT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                  fakeReaders(singleValueInMgPerCubicMetre)));
-    const ModelDataSet& data = f.state.modelData;
-    EXPECT_EQ(data.ModelName, "Surface Water");
-    EXPECT_EQ(data.DataFileName, f.scratch.path("river.rvr"));
-    EXPECT_EQ(data.ConcentrationUnit, "mg/l");
-    EXPECT_EQ(data.LengthUnit, "m");
-    EXPECT_EQ(data.ModelResult, "0.005");
-    EXPECT_EQ(f.state.riskInput.AverageConc, "0.005");
-    EXPECT_EQ(f.state.riskInput.MaximumConc, "0.005");
-    EXPECT_EQ(f.state.MonteCarloCount, 1);
-    EXPECT_EQ(f.state.ResultCount, 1);
-    EXPECT_EQ(f.state.MCChemicalCount, 1);
-    EXPECT_FALSE(f.prompter.isBusy());
-}
-
-// A cancel or a refused file gives up the medium. A file its reader accepts but that yields no
-// data set leaves the analysis open before as it was: its average and maximum must not pass for
-// the new file's.
-TEST(DataFileOpening, NothingOfAFileNotOpenedIsTaken) {
+// An opened file is normalised and fills the concentration texts. A cancel or a refused file
+// gives up the medium. A file its reader accepts but that yields no data set leaves the analysis
+// open before as it was: its average and maximum must not pass for the new file's.
+TEST(DataFileOpening, AFileIsTakenWholeOrNotAtAll) {
     struct Case {
         const char* name;
         std::int16_t medium;
@@ -152,7 +131,7 @@ TEST(DataFileOpening, NothingOfAFileNotOpenedIsTaken) {
         {"a newer version", Medium::Groundwater, "new.one", "PLUMEX Version 2.0\r\n", 2, false,
          newer},
         // Only the first line counts, whatever ends it.
-        {"an older file", Medium::Groundwater, "old.one", "PLUMEX output\rVersion notes\r", 2,
+        {"an older file", Medium::SurfaceFarField, "river.rvr", "PLUMEX output\rVersion notes\r", 2,
          true, {}},
         {"refused by its reader", Medium::Air, "run.box", output, 0, false, {}},
         {"a species file without a species body", Medium::GroundwaterMultipleSpecies, "varying.mc1",
@@ -164,7 +143,10 @@ TEST(DataFileOpening, NothingOfAFileNotOpenedIsTaken) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        OpenFixture f(c.medium == Medium::Air ? "Air" : "Groundwater", c.medium);
+        OpenFixture f(c.medium == Medium::Air               ? "Air"
+                      : c.medium == Medium::SurfaceFarField ? "Surface Water - Far Field"
+                                                            : "Groundwater",
+                      c.medium);
         f.dialogs.answers = {std::nullopt};
         if (!c.file.empty()) {
             f.scratch.writeFile(c.file, c.firstLines);
@@ -196,7 +178,19 @@ TEST(DataFileOpening, NothingOfAFileNotOpenedIsTaken) {
             EXPECT_EQ(f.state.modelData, previous.modelData);
             EXPECT_EQ(f.state.riskInput, previous.riskInput);
             EXPECT_EQ(f.state.MediumCode, previous.MediumCode);
-        } else if (!c.opened) {
+        } else if (c.opened) {
+            const ModelDataSet& data = f.state.modelData;
+            EXPECT_EQ(data.ModelName, "Surface Water");
+            EXPECT_EQ(data.DataFileName, f.scratch.path(c.file));
+            EXPECT_EQ(data.ConcentrationUnit, "mg/l");
+            EXPECT_EQ(data.LengthUnit, "m");
+            EXPECT_EQ(data.ModelResult, "0.005");
+            EXPECT_EQ(f.state.riskInput.AverageConc, "0.005");
+            EXPECT_EQ(f.state.riskInput.MaximumConc, "0.005");
+            EXPECT_EQ(f.state.MonteCarloCount, 1);
+            EXPECT_EQ(f.state.ResultCount, 1);
+            EXPECT_EQ(f.state.MCChemicalCount, 1);
+        } else {
             EXPECT_EQ(f.state.MediumCode, Medium::None);
             EXPECT_EQ(f.state.modelData.ModelName, "");
             EXPECT_EQ(f.state.modelData.DataFileName.empty(), c.file.empty()) << "only a cancel";
