@@ -43,12 +43,9 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
     const double max = std::numeric_limits<double>::max();
     const std::vector<double> awkward = {
         0.1 + 0.2, // 0.30000000000000004: 17 digits, rounds to 0.3
-        1.0 / 3.0,
-        2.0 / 3.0,
         9.99999999999999e-8,
         99999999999999.99,
         99999999999999.9,
-        123456789012345.6,
         999.9999999999995, // the 15-digit rounding carries into a new digit
         999.999999999999,
         1.00000000000005,

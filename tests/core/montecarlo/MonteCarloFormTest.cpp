@@ -29,15 +29,14 @@ public:
     AppState state;
     testing::RecordingPrompter prompter;
 
-    MonteCarloForm open(std::string_view kind = "regular",
-                        std::string_view tag = AnalysisCallerTag) {
+    MonteCarloForm open(std::string_view kind = "regular") {
         state.AnalysisState = Analysis::Saved;
         prompter = {};
         FakeGenerator::reset();
         return MonteCarloForm(
             state, prompter,
             {{{12, "  Specified Concentration", "1.23456"}, {14, Ri + " ", " 7 "}, {17, Wb, "70"}},
-             tag,
+             AnalysisCallerTag,
              kind},
             &FakeGenerator::generate);
     }
