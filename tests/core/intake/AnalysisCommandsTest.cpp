@@ -91,6 +91,11 @@ TEST_F(AnalysisCommandsTest, OutdatedResultsAreShownOnlyAfterTheWarning) {
         int item;
         std::vector<std::string> viewed;
     };
+    const Message question{"Input data has been changed. The results shown would be from a "
+                           "previous computation.In order to update the results please press "
+                           "calculate from the menu.\r\rDo you want to continue ?",
+                           "Results Not Updated", MessageIcon::Question, MessageButtons::YesNo,
+                           MessageAnswer::No};
     // clang-format off
     const std::vector<Case> cases = {
         {"numbers of current results", false, MessageAnswer::Ok, ResultsItem::View, {"Numbers"}},
@@ -114,18 +119,8 @@ TEST_F(AnalysisCommandsTest, OutdatedResultsAreShownOnlyAfterTheWarning) {
         form->ResultsCommand(c.item);
 
         EXPECT_EQ(services.viewed, c.viewed);
-        ASSERT_EQ(prompter.messages.size(), c.outdated ? 1U : 0U);
-        if (c.outdated) {
-            const Message& question = prompter.messages[0];
-            EXPECT_EQ(question.text,
-                      "Input data has been changed. The results shown would be from a previous "
-                      "computation.In order to update the results please press calculate from "
-                      "the menu.\r\rDo you want to continue ?");
-            EXPECT_EQ(question.title, "Results Not Updated");
-            EXPECT_EQ(question.icon, MessageIcon::Question);
-            EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-            EXPECT_EQ(question.defaultButton, MessageAnswer::No);
-        }
+        EXPECT_EQ(prompter.messages,
+                  c.outdated ? std::vector<Message>{question} : std::vector<Message>{});
     }
 }
 
@@ -138,6 +133,9 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
         std::vector<SaveCommand> saves;
     };
     const std::string other = "/home/analyst/other.tvl";
+    const Message notSaved{"Risk data are not saved. Would you like to save the data?",
+                           "Data Not Saved", MessageIcon::Exclamation, MessageButtons::YesNo,
+                           MessageAnswer::Yes};
     // clang-format off
     const std::vector<Case> cases = {
         {"calculated, the user saves", Analysis::Calculated, MessageAnswer::Yes, other, {SaveCommand::Save}},
@@ -167,14 +165,8 @@ TEST_F(AnalysisCommandsTest, OpeningAsksToSaveACalculatedAnalysisFirst) {
 
         form->FileCommand(FileItem::OpenApplication);
 
-        ASSERT_EQ(prompter.messages.size(), c.answer ? 1U : 0U);
-        if (c.answer) {
-            EXPECT_EQ(prompter.messages[0].text,
-                      "Risk data are not saved. Would you like to save the data?");
-            EXPECT_EQ(prompter.messages[0].title, "Data Not Saved");
-            EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
-            EXPECT_EQ(prompter.messages[0].buttons, MessageButtons::YesNo);
-        }
+        EXPECT_EQ(prompter.messages,
+                  c.answer ? std::vector<Message>{notSaved} : std::vector<Message>{});
         EXPECT_EQ(services.saves, c.saves);
         if (!c.file) {
             EXPECT_EQ(state.MonteCarloCount, 11) << "nothing is reset for nothing";

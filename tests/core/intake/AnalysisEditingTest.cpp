@@ -1,4 +1,5 @@
 #include "core/intake/AnalysisFormFixture.h"
+#include "intake/Pathways.h"
 
 namespace torval::testing {
 namespace {
@@ -92,15 +93,9 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
         form->editEntry(6, c.x);
         form->focusElsewhere();
 
-        if (c.title.empty()) {
-            EXPECT_TRUE(prompter.messages.empty());
-        } else {
-            ASSERT_EQ(prompter.messages.size(), 1U);
-            EXPECT_EQ(prompter.messages[0].title, c.title);
-            EXPECT_EQ(prompter.messages[0].text, c.text);
-            EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
-            EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
-        }
+        const Message shown{c.text, c.title, MessageIcon::Information};
+        EXPECT_EQ(prompter.messages, c.title.empty() ? std::vector<Message>{} : std::vector{shown});
+        EXPECT_EQ(form->controls().tabPage, AnalysisPages::Data);
         EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         EXPECT_EQ(text(10), c.average);
         EXPECT_EQ(text(11), "205") << "the maximum is not recomputed";
@@ -108,8 +103,7 @@ TEST_F(AnalysisEditingTest, IntervalsAreCheckedAgainstTheAxesWhenAllAreFilled) {
             // The calculation is refused, saying why, until the interval is fixed.
             prompter.messages.clear();
             form->CalculationCommand();
-            ASSERT_EQ(prompter.messages.size(), 1U);
-            EXPECT_EQ(prompter.messages[0].text, c.text);
+            EXPECT_EQ(prompter.messages, std::vector{shown});
             EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         }
     }
@@ -192,6 +186,81 @@ TEST_F(AnalysisEditingTest, AChangeOfPathwayStartsTheMonteCarloRunAfresh) {
         EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
                   c.riskFileOpened);
     }
+}
+
+using AnalysisDisplayTest = AnalysisFormTest;
+
+// The window shows the data file with its units and concentrations, and reads back into the
+// set of the current pathway only.
+TEST_F(AnalysisDisplayTest, ShowsTheDataFileAndReadsBackTheCurrentSet) {
+    fillGroundwaterXY(state);
+    state.modelData.DataFileName = "/data/Site/plume.two";
+    state.riskInput.XInterval = "0:10";
+    state.riskInput.YInterval = "5:5";
+    state.riskInput.AverageConc = "stored";
+    openWindow();
+
+    EXPECT_EQ(text(0), "GROUNDWATER - TWO DIMENSIONAL");
+    EXPECT_EQ(text(1), "/DATA/SITE/PLUME.TWO");
+    EXPECT_EQ(text(2), "0:20:10");
+    EXPECT_EQ(text(3), "0:5:5");
+    EXPECT_EQ(text(6), "0:10");
+    EXPECT_EQ(text(7), "5:5");
+    EXPECT_EQ(text(10), "102.5") << "the data set's average, not the stored text";
+    EXPECT_EQ(text(11), "205");
+    for (const int row : {2, 3, 4, 6, 7, 8}) {
+        EXPECT_EQ(form->row(row).unit, "m") << row;
+    }
+    EXPECT_EQ(form->row(5).unit, "day");
+    EXPECT_EQ(form->row(10).unit, "mg/l");
+    EXPECT_EQ(form->controls().kindLabel, "Regular");
+
+    type(6, " 0:10 ");
+    form->selectConcentration(1);
+    type(12, " 3 ");
+    form->selectPathway(3);
+    const std::vector<std::string> soil = {"200", "0.5", "365", "70", "70", "70"};
+    for (int row = 14; row <= 19; ++row) {
+        type(row, " " + soil[static_cast<std::size_t>(row - 14)] + " ");
+    }
+    RiskInput input;
+    input.DrinkingWater = {"kept", "", "", "", ""};
+    form->ReadInputFromWindow(input);
+
+    EXPECT_EQ(input.XInterval, "0:10");
+    EXPECT_EQ(input.ZInterval, "") << "a hidden row reads empty";
+    EXPECT_EQ(input.ConcChoice, 1);
+    EXPECT_EQ(input.MaximumConc, "205");
+    EXPECT_EQ(input.SpecifiedConc, "3");
+    EXPECT_EQ(input.Concentration, "205");
+    EXPECT_EQ(input.IntakeType, 3);
+    EXPECT_EQ(input.SoilIngestion, soil);
+    EXPECT_EQ(input.DrinkingWater[0], "kept");
+
+    // Fish reads the same rows into its own set; soil keeps what it had.
+    form->selectPathway(6);
+    type(14, "0.284");
+    form->ReadInputFromWindow(input);
+    EXPECT_EQ(input.SoilIngestion, soil);
+    EXPECT_EQ(input.Fish[0], "0.284");
+    EXPECT_EQ(input.Fish[1], "0.5");
+}
+
+TEST_F(AnalysisDisplayTest, AFileWithItsOwnMonteCarloValuesShowsTheAverageAsAReference) {
+    state.riskInput.ModelDataUsed = true;
+    state.modelData.DataType = 0;
+    state.modelData.AverageConcentration = 1.0 / 3.0;
+    state.modelData.MaximumConcentration = 0.5;
+    openWindow();
+
+    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333");
+    EXPECT_EQ(text(11), "0.5");
+    EXPECT_TRUE(form->row(10).red());
+    EXPECT_EQ(form->controls().kindLabel, "Monte Carlo");
+
+    form->StripMonteCarloReferences();
+    EXPECT_EQ(text(10), "Monte Carlo" + std::string(500, ' ') + "0.33333")
+        << "the file's own reference stays";
 }
 
 } // namespace

@@ -48,10 +48,7 @@ TEST_F(CalculationDriverTest, RefusesTheFirstBadEntryAndPutsTheFocusOnIt) {
 
         form->CalculationCommand();
 
-        const Message& message = onlyMessage(prompter);
-        EXPECT_EQ(message.text, c.text);
-        EXPECT_EQ(message.title, "Warning");
-        EXPECT_EQ(message.icon, MessageIcon::Information);
+        EXPECT_EQ(onlyMessage(prompter), (Message{c.text, "Warning", MessageIcon::Information}));
         EXPECT_EQ(form->controls().focusedRow, c.focusedRow);
         EXPECT_EQ(form->controls().tabPage, AnalysisPages::Intake);
         EXPECT_EQ(state.ResultCount, 77) << "the calculation must not start";
@@ -59,81 +56,74 @@ TEST_F(CalculationDriverTest, RefusesTheFirstBadEntryAndPutsTheFocusOnIt) {
     }
 }
 
-// Ri 2, C 1.5, Fe 365, Dt 70, Wb 70, Tavg 70: 2 x 1.5 x 365 x 70 / 4900.
-TEST_F(CalculationDriverTest, ARegularCalculationMakesOneEvaluation) {
-    openInputMode();
-    typeDrinkingWater("1.5");
-
-    form->CalculationCommand();
-
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(state.ResultCount, 2);
-    EXPECT_EQ(state.IntakeResults.upper(), 1);
-    EXPECT_DOUBLE_EQ(state.IntakeResults.at(1), 15.642857142857142);
-    EXPECT_EQ(state.riskInput.ResultText, "15.6428571428571");
-    EXPECT_EQ(text(20), "15.6429");
-    EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
-    EXPECT_FALSE(state.ResultsOutdated);
-    EXPECT_EQ(services.pumps, 2); // once before the run, once before the evaluation
-    const AnalysisControls& controls = form->controls();
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::View).enabled);
-    EXPECT_FALSE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled);
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, ResultsItem::Risk).enabled);
-    EXPECT_TRUE(controls.menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled);
-    EXPECT_EQ(controls.statusText, "Status: ready");
-    EXPECT_FALSE(controls.progress.visible || controls.stopVisible);
-    EXPECT_FALSE(prompter.isBusy());
-}
-
-TEST_F(CalculationDriverTest, AMonteCarloCalculationEvaluatesEveryIteration) {
+// Ri 2, Fe 365, Dt 70, Wb 70, Tavg 70 and a concentration of base + i at evaluation i: typed
+// for a regular calculation (1.5 at i = 1), generated for a Monte Carlo one (1000 + i).
+TEST_F(CalculationDriverTest, ACalculationEvaluatesOnceOrEveryIteration) {
     struct Case {
+        std::string concentration;
+        double base;
         std::int32_t monteCarloCount;
+        std::int32_t resultCount;
         int evaluations;
         bool tooFew;
         float lastProgress;
+        std::string result; // the result text
+        std::string shown;  // the intake row
     };
+    const std::string mc = "Monte Carlo";
+    const Message tooFew{"Number of Monte Carlo simulations is less than 2 so that Monte Carlo "
+                         "analysis cannot be done.\rPlease click Monte Carlo button to generate "
+                         "simulation data and then recalculate.",
+                         "Error Information", MessageIcon::Critical};
+    const std::string generated = reference("1", 1);
+    // clang-format off
     const std::vector<Case> cases = {
-        {101, 100, false, static_cast<float>(100.0 / 101 * 100)},
-        {3, 2, false, static_cast<float>(2.0 / 3 * 100)},
-        {2, 1, true, 0.0F},
-        {1, 0, true, 0.0F},
-        {0, 0, true, 0.0F}, // reset by a pathway change, never generated again
+        {"1.5", 0.5, 0, 2, 1, false, 0.0F, "15.6428571428571", "15.6429"},
+        {generated, 1000, 101, 101, 100, false, static_cast<float>(100.0 / 101 * 100), mc, mc},
+        {generated, 1000, 3, 3, 2, false, static_cast<float>(2.0 / 3 * 100), mc, mc},
+        {generated, 1000, 2, 2, 1, true, 0.0F, mc, mc},
+        {generated, 1000, 1, 1, 0, true, 0.0F, mc, mc},
+        // Reset by a pathway change, never generated again.
+        {generated, 1000, 0, 0, 0, true, 0.0F, mc, mc},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.monteCarloCount);
+        SCOPED_TRACE(c.concentration.substr(0, 20) + std::to_string(c.monteCarloCount));
         reset();
         openInputMode();
-        typeDrinkingWater(reference("1", 1));
+        typeDrinkingWater(c.concentration);
         generate(1, 100);
         state.MonteCarloCount = c.monteCarloCount;
 
         form->CalculationCommand();
 
-        EXPECT_EQ(state.riskInput.ResultText, "Monte Carlo");
-        EXPECT_EQ(text(20), "Monte Carlo");
-        EXPECT_EQ(state.ResultCount, c.monteCarloCount);
-        EXPECT_EQ(services.pumps, 1 + c.evaluations);
+        EXPECT_EQ(state.riskInput.ResultText, c.result);
+        EXPECT_EQ(text(20), c.shown);
+        EXPECT_EQ(state.ResultCount, c.resultCount);
+        if (c.resultCount > 0) {
+            EXPECT_EQ(state.IntakeResults.upper(), c.resultCount - 1);
+        }
+        EXPECT_EQ(services.pumps, 1 + c.evaluations); // one before the run, one before each
         for (int i = 1; i <= c.evaluations; ++i) {
-            EXPECT_DOUBLE_EQ(state.IntakeResults.at(i), 2 * (1000 + i) * 365 * 70 / 4900.0);
+            EXPECT_DOUBLE_EQ(state.IntakeResults.at(i), 2 * (c.base + i) * 365 * 70 / 4900.0);
         }
-        EXPECT_EQ(form->controls().progress.value, c.lastProgress);
+        EXPECT_EQ(state.AnalysisState, Analysis::Calculated);
         EXPECT_FALSE(state.ResultsOutdated) << "the run went to its end";
-        EXPECT_EQ(form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Graphics).enabled,
-                  c.monteCarloCount >= 3);
-        EXPECT_EQ(
-            form->controls().menus.item(AnalysisMenu::Results, ResultsItem::Sensitivity).enabled,
-            c.monteCarloCount >= 3);
-        if (!c.tooFew) {
-            EXPECT_TRUE(prompter.messages.empty());
-            continue;
+        const AnalysisControls& controls = form->controls();
+        EXPECT_EQ(controls.progress.value, c.lastProgress);
+        EXPECT_FALSE(controls.progress.visible || controls.stopVisible);
+        EXPECT_EQ(controls.statusText, "Status: ready");
+        EXPECT_FALSE(prompter.isBusy());
+        for (const int item : {ResultsItem::View, ResultsItem::Risk}) {
+            EXPECT_TRUE(controls.menus.item(AnalysisMenu::Results, item).enabled) << item;
         }
-        const Message& message = onlyMessage(prompter);
-        EXPECT_EQ(message.text, "Number of Monte Carlo simulations is less than 2 so that Monte "
-                                "Carlo analysis cannot be done.\rPlease click Monte Carlo button "
-                                "to generate simulation data and then recalculate.");
-        EXPECT_EQ(message.title, "Error Information");
-        EXPECT_EQ(message.icon, MessageIcon::Critical);
-        EXPECT_EQ(message.buttons, MessageButtons::Ok);
+        EXPECT_TRUE(controls.menus.item(AnalysisMenu::File, FileItem::ExportCsv).enabled);
+        for (const int item : {ResultsItem::Graphics, ResultsItem::Sensitivity}) {
+            EXPECT_EQ(controls.menus.item(AnalysisMenu::Results, item).enabled, c.resultCount >= 3)
+                << item;
+        }
+        EXPECT_EQ(prompter.messages,
+                  c.tooFew ? std::vector<Message>{tooFew} : std::vector<Message>{});
     }
 }
 
@@ -160,14 +150,11 @@ TEST_F(CalculationDriverTest, AStopTakesEffectBeforeTheNextEvaluation) {
 
         form->CalculationCommand();
 
-        const Message& question = onlyMessage(prompter);
-        EXPECT_EQ(question.text, "Do you want to stop computation process?\r\rIf YES is "
-                                 "selected the output viewed through the Results menu would "
-                                 "not be correct.");
-        EXPECT_EQ(question.title, "Stop Calculation");
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(question.defaultButton, MessageAnswer::No);
+        EXPECT_EQ(onlyMessage(prompter),
+                  (Message{"Do you want to stop computation process?\r\rIf YES is selected the "
+                           "output viewed through the Results menu would not be correct.",
+                           "Stop Calculation", MessageIcon::Question, MessageButtons::YesNo,
+                           MessageAnswer::No}));
         EXPECT_NE(state.IntakeResults.at(49), 0.0);
         EXPECT_EQ(state.IntakeResults.at(50) != 0.0, !c.stopped);
         EXPECT_EQ(services.pumps, c.stopped ? 51 : 101);
@@ -184,19 +171,23 @@ TEST_F(CalculationDriverTest, AFailingEvaluationEndsTheRunWithItsMessage) {
     struct Case {
         double generated; // the generated body weight of evaluation 3
         std::string title;
+        int iterations = 5;
+        int failing = 3;
     };
     const std::vector<Case> cases = {
         {0.0, "Division by zero"},
         {std::numeric_limits<double>::infinity(), "Type Mismatch Error"}, // its text is "inf"
         {1e-300, "Overflow"},                                             // 1e300 / 7e-299
         {std::numeric_limits<double>::max(), "Overflow"}, // rounds to 15 digits beyond a double
+        {1003, "Overflow", 32768, 32768}, // as generated: the evaluation number overflows
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
+        SCOPED_TRACE(c.failing);
         reset();
         openInputMode();
+        form->driver().setPumpInterval(CalculationDriver::DefaultPumpInterval);
         typeDrinkingWater("1e300", reference("70", 1));
-        generate(1, 5);
+        generate(1, c.iterations);
         state.SavedSimulatedValues.at(1, 3, 1) = c.generated;
         state.riskInput.ResultText = "previous";
 
@@ -205,9 +196,10 @@ TEST_F(CalculationDriverTest, AFailingEvaluationEndsTheRunWithItsMessage) {
         EXPECT_EQ(onlyMessage(prompter).title, c.title);
         EXPECT_TRUE(state.ResultsOutdated);
         EXPECT_EQ(state.riskInput.ResultText, "previous");
-        EXPECT_NE(state.IntakeResults.at(2), 0.0);
-        EXPECT_EQ(state.IntakeResults.at(3), 0.0);
-        EXPECT_EQ(state.IntakeResults.at(4), 0.0);
+        EXPECT_NE(state.IntakeResults.at(c.failing - 1), 0.0);
+        for (int i = c.failing; i <= c.iterations; ++i) {
+            EXPECT_EQ(state.IntakeResults.at(i), 0.0);
+        }
         EXPECT_TRUE(form->controls().dataAreaEnabled);
     }
 }
@@ -233,20 +225,6 @@ TEST_F(CalculationDriverTest, AMissingGeneratedValueReusesTheWorkingCopy) {
     form->CalculationCommand();
     EXPECT_EQ(onlyMessage(prompter).title, "Type Mismatch Error");
     EXPECT_TRUE(state.ResultsOutdated);
-}
-
-TEST_F(CalculationDriverTest, TheEvaluationNumberOverflowsAt32768) {
-    openInputMode();
-    typeDrinkingWater(reference("1", 1));
-    generate(1, 32768);
-    form->driver().setPumpInterval(CalculationDriver::DefaultPumpInterval);
-
-    form->CalculationCommand();
-
-    EXPECT_EQ(onlyMessage(prompter).title, "Overflow");
-    EXPECT_TRUE(state.ResultsOutdated);
-    EXPECT_NE(state.IntakeResults.at(32767), 0.0);
-    EXPECT_EQ(state.IntakeResults.at(32768), 0.0);
 }
 
 } // namespace

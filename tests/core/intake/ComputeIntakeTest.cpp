@@ -1,4 +1,6 @@
 #include "intake/IntakeEquations.h"
+#include "intake/Pathways.h"
+#include "intake/RiskInput.h"
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
 #include "support/CodeOf.h"
@@ -133,14 +135,44 @@ TEST(ComputeIntake, FailsWithTheCodeOfTheFirstBadStep) {
     }
 }
 
+// A code outside the pathway table has no entry in it, and its intake is zero.
 TEST(ComputeIntake, UnknownPathwayGivesZeroWithoutReadingAnything) {
-    for (const std::int16_t code : {std::int16_t{-1}, std::int16_t{9}}) {
+    for (const std::int16_t code : {std::int16_t{-1}, std::int16_t{9}, std::int16_t{32767}}) {
         SCOPED_TRACE(code);
+        EXPECT_FALSE(isPathwayCode(code));
+        EXPECT_EQ(codeOf([&] { pathwayInfo(code); }), ErrorCode::SubscriptOutOfRange);
         RiskInput work = inputWithEverySetAt("abc");
         work.IntakeType = code;
         work.Concentration = "abc";
         EXPECT_EQ(ComputeIntake(work), 0.0);
     }
+}
+
+TEST(RiskInput, ResetClearsTheAnalysisButKeepsFileResultAndSelectedConcentration) {
+    RiskInput input = inputWithEverySetAt("70");
+    input.ModelDataUsed = true;
+    input.FileName = "C:\\RUNS\\SITE.TVL";
+    input.XInterval = "1:5";
+    input.YInterval = "2:3";
+    input.ZInterval = "0:1";
+    input.TInterval = "10:20";
+    input.ConcChoice = 2;
+    input.AverageConc = "0.5";
+    input.MaximumConc = "0.9";
+    input.SpecifiedConc = "1.2";
+    input.Concentration = "1.2";
+    input.IntakeType = 6;
+    input.Fish.push_back("a seventh text that does not belong");
+    input.ResultText = "Monte Carlo";
+
+    ResetRiskInput(input);
+
+    RiskInput expected;
+    expected.FileName = "C:\\RUNS\\SITE.TVL";
+    expected.Concentration = "1.2";
+    expected.ResultText = "Monte Carlo";
+    EXPECT_EQ(input, expected);
+    EXPECT_EQ(input.Fish.size(), 6u);
 }
 
 } // namespace

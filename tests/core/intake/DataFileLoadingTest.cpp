@@ -106,93 +106,52 @@ struct OpenFixture {
     }
 };
 
-TEST(DataFileOpening, OpenLoadsNormalisesAndFillsTheConcentrationTexts) {
-    OpenFixture f("Surface Water - Far Field", Medium::SurfaceFarField);
-    f.scratch.writeFile("river.rvr", "x\r\n");
-    f.dialogs.answers = {f.scratch.path("river.rvr")};
-
-    ASSERT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                  fakeReaders(singleValueInMgPerCubicMetre)));
-    const ModelDataSet& data = f.state.modelData;
-    EXPECT_EQ(data.ModelName, "Surface Water");
-    EXPECT_EQ(data.DataFileName, f.scratch.path("river.rvr"));
-    EXPECT_EQ(data.ConcentrationUnit, "mg/l");
-    EXPECT_EQ(data.LengthUnit, "m");
-    EXPECT_EQ(data.ModelResult, "0.005");
-    EXPECT_EQ(f.state.riskInput.AverageConc, "0.005");
-    EXPECT_EQ(f.state.riskInput.MaximumConc, "0.005");
-    EXPECT_EQ(f.state.MonteCarloCount, 1);
-    EXPECT_EQ(f.state.ResultCount, 1);
-    EXPECT_EQ(f.state.MCChemicalCount, 1);
-    EXPECT_FALSE(f.prompter.isBusy());
-}
-
-TEST(DataFileOpening, RefusedCancelledAndVersionedFilesLeaveNoMedium) {
-    {
-        OpenFixture f("Groundwater", Medium::Groundwater);
-        f.dialogs.answers = {std::nullopt};
-        f.state.modelData.DataFileName = "old.one";
-        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                       fakeReaders(singleValueInMgPerCubicMetre)));
-        EXPECT_EQ(f.state.MediumCode, Medium::None);
-        EXPECT_EQ(f.state.modelData.DataFileName, "");
-        EXPECT_EQ(f.state.modelData.ModelName, "");
-        EXPECT_TRUE(f.prompter.messages.empty());
-    }
-    {
-        OpenFixture f("Groundwater", Medium::Groundwater);
-        f.scratch.writeFile("new.one", "PLUMEX Version 2.0\r\n");
-        f.dialogs.answers = {f.scratch.path("new.one")};
-        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                       fakeReaders(singleValueInMgPerCubicMetre)));
-        ASSERT_EQ(f.prompter.messages.size(), 1u);
-        const Message& message = f.prompter.messages[0];
-        EXPECT_EQ(message.title, "Not Recognized Datafile");
-        EXPECT_EQ(message.text, f.scratch.path("new.one") +
-                                    " is not recognized datafile. Please select other datafile.");
-        EXPECT_EQ(message.icon, MessageIcon::Critical);
-        EXPECT_EQ(f.state.MediumCode, Medium::None);
-        EXPECT_EQ(f.state.modelData.ModelName, "");
-    }
-    {
-        // Only the first line counts, whatever ends it.
-        OpenFixture f("Groundwater", Medium::Groundwater);
-        f.scratch.writeFile("old.one", "PLUMEX output\rVersion notes follow\r");
-        f.dialogs.answers = {f.scratch.path("old.one")};
-        EXPECT_TRUE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                      fakeReaders(singleValueInMgPerCubicMetre)));
-        EXPECT_TRUE(f.prompter.messages.empty());
-    }
-    {
-        OpenFixture f("Air", Medium::Air);
-        f.scratch.writeFile("run.box", "x\r\n");
-        f.dialogs.answers = {f.scratch.path("run.box")};
-        EXPECT_FALSE(OpenModelDataFile(f.state, f.dialogs, f.prompter,
-                                       fakeReaders(singleValueInMgPerCubicMetre, false)));
-        EXPECT_EQ(f.state.MediumCode, Medium::None);
-    }
-}
-
-// A file its reader accepts but that yields no data set leaves the analysis open before as it
-// was: its average and maximum must not pass for the new file's.
-TEST(DataFileOpening, AFileWithoutUsableDataKeepsThePreviousAnalysis) {
+// An opened file is normalised and fills the concentration texts. A cancel or a refused file
+// gives up the medium. A file its reader accepts but that yields no data set leaves the analysis
+// open before as it was: its average and maximum must not pass for the new file's.
+TEST(DataFileOpening, AFileIsTakenWholeOrNotAtAll) {
     struct Case {
-        std::string what;
-        std::string modelName;
+        const char* name;
         std::int16_t medium;
-        std::string file;
+        std::string file; // "": the dialog is cancelled
+        std::string firstLines;
+        int reader; // 0 refuses the file, 1 accepts it and fills nothing, 2 fills a data set
+        bool opened;
+        Message message; // its text follows the path; no title: no message
     };
+    const Message newer{" is not recognized datafile. Please select other datafile.",
+                        "Not Recognized Datafile", MessageIcon::Critical};
+    const Message noData{" holds no data this program can use.\r\rThe analysis is kept as it was. "
+                         "Please select another data file.",
+                         "No Usable Data", MessageIcon::Exclamation};
+    const std::string output = "PLUMEX output\r\n";
+    // clang-format off
     const std::vector<Case> cases = {
-        {"a species file without a species body", "Groundwater", Medium::GroundwaterMultipleSpecies,
-         "varying.mc1"},
-        {"an extension of no model", "Groundwater", Medium::Groundwater, "notes.txt"},
-        {"an air medium given a file its reader finds nothing in", "Air", Medium::Air, "plume.box"},
+        {"cancelled", Medium::Groundwater, "", "", 2, false, {}},
+        {"a newer version", Medium::Groundwater, "new.one", "PLUMEX Version 2.0\r\n", 2, false,
+         newer},
+        // Only the first line counts, whatever ends it.
+        {"an older file", Medium::SurfaceFarField, "river.rvr", "PLUMEX output\rVersion notes\r", 2,
+         true, {}},
+        {"refused by its reader", Medium::Air, "run.box", output, 0, false, {}},
+        {"a species file without a species body", Medium::GroundwaterMultipleSpecies, "varying.mc1",
+         output, 1, false, noData},
+        {"an extension of no model", Medium::Groundwater, "notes.txt", output, 1, false, noData},
+        {"an air file its reader finds nothing in", Medium::Air, "plume.box", output, 1, false,
+         noData},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        OpenFixture f(c.modelName, c.medium);
-        f.scratch.writeFile(c.file, "PLUMEX output\r\n");
-        f.dialogs.answers = {f.scratch.path(c.file)};
+        SCOPED_TRACE(c.name);
+        OpenFixture f(c.medium == Medium::Air               ? "Air"
+                      : c.medium == Medium::SurfaceFarField ? "Surface Water - Far Field"
+                                                            : "Groundwater",
+                      c.medium);
+        f.dialogs.answers = {std::nullopt};
+        if (!c.file.empty()) {
+            f.scratch.writeFile(c.file, c.firstLines);
+            f.dialogs.answers = {f.scratch.path(c.file)};
+        }
         f.state.modelData.DataFileName = "previous.one";
         f.state.modelData.AverageConcentration = 7;
         f.state.modelData.MaximumConcentration = 9;
@@ -203,19 +162,39 @@ TEST(DataFileOpening, AFileWithoutUsableDataKeepsThePreviousAnalysis) {
         f.state.modelData.SpeciesData.redim({0, 1});
         f.state.modelData.SpeciesData.at(1).DataType = 2;
         const AppState previous = f.state;
+        const auto fill = c.reader == 2 ? singleValueInMgPerCubicMetre : [](ModelDataSet&) {};
 
-        EXPECT_FALSE(
-            OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders([](ModelDataSet&) {})));
-        ASSERT_EQ(f.prompter.messages.size(), 1u);
-        EXPECT_EQ(f.prompter.messages[0].title, "No Usable Data");
-        EXPECT_EQ(f.prompter.messages[0].text,
-                  f.scratch.path(c.file) + " holds no data this program can use.\r\rThe "
-                                           "analysis is kept as it was. Please select another "
-                                           "data file.");
-        EXPECT_EQ(f.state.modelData, previous.modelData);
-        EXPECT_EQ(f.state.riskInput, previous.riskInput);
-        EXPECT_EQ(f.state.MediumCode, previous.MediumCode);
+        EXPECT_EQ(
+            OpenModelDataFile(f.state, f.dialogs, f.prompter, fakeReaders(fill, c.reader > 0)),
+            c.opened);
+        std::vector<Message> shown;
+        if (!c.message.title.empty()) {
+            shown.push_back(c.message);
+            shown.back().text = f.scratch.path(c.file) + c.message.text;
+        }
+        EXPECT_EQ(f.prompter.messages, shown);
         EXPECT_FALSE(f.prompter.isBusy());
+        if (c.message.title == noData.title) {
+            EXPECT_EQ(f.state.modelData, previous.modelData);
+            EXPECT_EQ(f.state.riskInput, previous.riskInput);
+            EXPECT_EQ(f.state.MediumCode, previous.MediumCode);
+        } else if (c.opened) {
+            const ModelDataSet& data = f.state.modelData;
+            EXPECT_EQ(data.ModelName, "Surface Water");
+            EXPECT_EQ(data.DataFileName, f.scratch.path(c.file));
+            EXPECT_EQ(data.ConcentrationUnit, "mg/l");
+            EXPECT_EQ(data.LengthUnit, "m");
+            EXPECT_EQ(data.ModelResult, "0.005");
+            EXPECT_EQ(f.state.riskInput.AverageConc, "0.005");
+            EXPECT_EQ(f.state.riskInput.MaximumConc, "0.005");
+            EXPECT_EQ(f.state.MonteCarloCount, 1);
+            EXPECT_EQ(f.state.ResultCount, 1);
+            EXPECT_EQ(f.state.MCChemicalCount, 1);
+        } else {
+            EXPECT_EQ(f.state.MediumCode, Medium::None);
+            EXPECT_EQ(f.state.modelData.ModelName, "");
+            EXPECT_EQ(f.state.modelData.DataFileName.empty(), c.file.empty()) << "only a cancel";
+        }
     }
 }
 

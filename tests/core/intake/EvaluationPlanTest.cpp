@@ -1,4 +1,5 @@
 #include "intake/IntakeEquations.h"
+#include "intake/Pathways.h"
 #include "intake/ResolvedEvaluation.h"
 #include "shell/NumberText.h"
 
@@ -76,13 +77,15 @@ std::string ref(int variant) {
     return "   Monte Carlo|1:" + std::to_string(variant);
 }
 
-// Variants 1..3 over iterations 1..4 of values a generator gives: 17 significant digits.
-void generateAwkward(AppState& state) {
-    state.SavedSimulatedValues.redim({1, 3}, {0, 4}, {1, 1});
+// Variants 1..3 over iterations 1..count of values a generator gives: 17 significant digits,
+// or floats as the generator library delivers them.
+template <typename Value = double>
+void generate(AppState& state, int count = 4, Value mu = 3, Value sigma = 2) {
+    state.SavedSimulatedValues.redim({1, 3}, {0, count}, {1, 1});
     std::mt19937_64 generator(7);
-    std::lognormal_distribution<double> values(3.0, 2.0);
+    std::lognormal_distribution<Value> values(mu, sigma);
     for (int variant = 1; variant <= 3; ++variant) {
-        for (int iteration = 1; iteration <= 4; ++iteration) {
+        for (int iteration = 1; iteration <= count; ++iteration) {
             state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
         }
     }
@@ -91,139 +94,70 @@ void generateAwkward(AppState& state) {
 TEST(EvaluationPlan, GivesWhatTheTextWorkingCopyGives) {
     struct Case {
         const char* name;
-        std::function<void(AppState&, RiskInput&)> prepare;
+        std::int16_t choice; // the chosen concentration gets the text; 3 and above: specified
+        std::string concentration;
+        std::int16_t pathway;
+        PathwayParameters parameters; // its set, unless the pathway is unknown
         int evaluations;
+        std::function<void(AppState&, RiskInput&)> more = {};
     };
-    const double max = std::numeric_limits<double>::max();
+    // clang-format off
     const std::vector<Case> cases = {
-        {"typed numbers only",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = " 1.5 ";
-             in.IntakeType = 0;
-             in.DrinkingWater = {"2", "365", "70", "70", "70"};
-         },
-         2},
-        {"generated concentration and parameters",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 0;
-             in.AverageConc = ref(1);
-             in.IntakeType = 1;
-             in.Swimming = {ref(2), "1", "7", ref(3), "70", "70"};
-         },
-         4},
-        {"a data file's own values, whatever the variant",
-         [](AppState& state, RiskInput& in) {
+        {"typed numbers only", 2, " 1.5 ", 0, {"2", "365", "70", "70", "70"}, 2},
+        {"generated concentration and parameters", 0, ref(1), 1,
+         {ref(2), "1", "7", ref(3), "70", "70"}, 4},
+        {"a data file's own values, whatever the variant", 1, "Monte Carlo:99", 5,
+         {"30", ref(1), "365", "70", "70", "70"}, 4,
+         [](AppState& state, RiskInput&) {
              state.modelData.DataType = 0;
              state.modelData.McIterationValues.redim({0, 3});
              state.modelData.McIterationValues.at(1) = 0.1 + 0.2;
              state.modelData.McIterationValues.at(2) = 1.0 / 3.0;
              state.modelData.McIterationValues.at(3) = 7e-9;
-             in.ConcChoice = 1;
-             in.MaximumConc = "Monte Carlo:99";
-             in.IntakeType = 5;
-             in.Inhalation = {"30", ref(1), "365", "70", "70", "70"};
-         },
-         4},
-        {"an iteration beyond the table keeps the last value",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "2";
-             in.IntakeType = 2;
-             in.DermalWater = {"1.16", "0.00084", ref(1), "7", "70", ref(3), "70"};
-         },
-         6},
-        {"a variant beyond the table leaves the later fields empty",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = ref(2);
-             in.IntakeType = 3;
-             in.SoilIngestion = {"200", ref(9), "365", "70", "70", "70"};
-         },
-         3},
-        {"a variant number beyond 16 bits",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "Monte Carlo:99999";
-             in.IntakeType = 0;
-             in.DrinkingWater = {"2", "365", "70", "70", "70"};
-         },
-         1},
-        {"texts that are no numbers, after an overflow",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "1e300";
-             in.IntakeType = 4;
-             in.SoilDermal = {"1e300", "abc", "", "1", "1", "1", " 7 "};
-         },
-         1},
-        {"zero in the divisor and a bad text in another set",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "1";
-             in.IntakeType = 6;
-             in.Fish = {"0.284", "0.2", "48", "70", "0", "70"};
-             in.DrinkingWater = {"abc", "", "", "", ""};
-         },
-         1},
-        {"generated values no text can carry",
-         [max](AppState& state, RiskInput& in) {
+         }},
+        {"an iteration beyond the table keeps the last value", 2, "2", 2,
+         {"1.16", "0.00084", ref(1), "7", "70", ref(3), "70"}, 6},
+        {"a variant beyond the table leaves the later fields empty", 2, ref(2), 3,
+         {"200", ref(9), "365", "70", "70", "70"}, 3},
+        {"a variant number beyond 16 bits", 2, "Monte Carlo:99999", 0,
+         {"2", "365", "70", "70", "70"}, 1},
+        {"texts that are no numbers, after an overflow", 2, "1e300", 4,
+         {"1e300", "abc", "", "1", "1", "1", " 7 "}, 1},
+        {"zero in the divisor and a bad text in another set", 2, "1", 6,
+         {"0.284", "0.2", "48", "70", "0", "70"}, 1,
+         [](AppState&, RiskInput& in) { in.DrinkingWater = {"abc", "", "", "", ""}; }},
+        {"generated values no text can carry", 2, "1", 7,
+         {"0.05", "0.2", "48", "70", ref(1), "70"}, 4,
+         [](AppState& state, RiskInput&) {
              state.SavedSimulatedValues.at(1, 1, 1) = std::numeric_limits<double>::infinity();
-             state.SavedSimulatedValues.at(1, 2, 1) = max;
+             state.SavedSimulatedValues.at(1, 2, 1) = std::numeric_limits<double>::max();
              state.SavedSimulatedValues.at(1, 3, 1) = 5e-324;
              state.SavedSimulatedValues.at(1, 4, 1) = -0.0;
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "1";
-             in.IntakeType = 7;
-             in.Vegetables = {"0.05", "0.2", "48", "70", ref(1), "70"};
-         },
-         4},
-        {"no concentration chosen",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 3;
-             in.SpecifiedConc = "1";
-             in.IntakeType = 8;
-             in.MeatDairy = {"0.3", "0.44", "48", "70", "70", "70"};
-         },
-         1},
-        {"an unknown pathway",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "abc";
-             in.IntakeType = 9;
-         },
-         1},
-        {"many generated floats, rounded once per calculation",
-         [](AppState& state, RiskInput& in) {
-             state.SavedSimulatedValues.redim({1, 3}, {0, 3000}, {1, 1});
-             std::mt19937 generator(11);
-             std::lognormal_distribution<float> values(1.0F, 3.0F);
-             for (int variant = 1; variant <= 3; ++variant) {
-                 for (int iteration = 1; iteration <= 3000; ++iteration) {
-                     state.SavedSimulatedValues.at(variant, iteration, 1) = values(generator);
-                 }
-             }
-             in.ConcChoice = 0;
-             in.AverageConc = ref(2);
-             in.IntakeType = 1;
-             in.Swimming = {ref(1), "1", ref(2), ref(3), "70", "25550"};
-         },
-         3002},
-        {"a set shorter than its pathway",
-         [](AppState&, RiskInput& in) {
-             in.ConcChoice = 2;
-             in.SpecifiedConc = "1";
-             in.IntakeType = 0;
-             in.DrinkingWater = {"2", "365", "70"};
-         },
-         1},
+         }},
+        {"no concentration chosen", 3, "1", 8, {"0.3", "0.44", "48", "70", "70", "70"}, 1},
+        {"an unknown pathway", 2, "abc", 9, {}, 1},
+        {"many generated floats, rounded once per calculation", 0, ref(2), 1,
+         {ref(1), "1", ref(2), ref(3), "70", "25550"}, 3002,
+         [](AppState& state, RiskInput&) { generate<float>(state, 3000, 1, 3); }},
+        {"a set shorter than its pathway", 2, "1", 0, {"2", "365", "70"}, 1},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state;
-        generateAwkward(state);
+        generate(state);
         RiskInput source;
-        c.prepare(state, source);
+        source.ConcChoice = c.choice;
+        (c.choice == 0   ? source.AverageConc
+         : c.choice == 1 ? source.MaximumConc
+                         : source.SpecifiedConc) = c.concentration;
+        source.IntakeType = c.pathway;
+        if (isPathwayCode(c.pathway)) {
+            parameterSet(source, c.pathway) = c.parameters;
+        }
+        if (c.more) {
+            c.more(state, source);
+        }
 
         const std::vector<Outcome> expected = throughTexts(state, source, c.evaluations);
         const std::vector<Outcome> actual = throughNumbers(state, source, c.evaluations);

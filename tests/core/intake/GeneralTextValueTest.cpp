@@ -2,6 +2,7 @@
 
 #include "shell/NumberText.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <bit>
 #include <cmath>
@@ -14,31 +15,22 @@
 namespace torval {
 namespace {
 
-// What the text path gives: the failure code, or the number read back.
+// What a path gives: the number, or the failure code.
 struct Outcome {
     double value = 0.0;
     int failure = 0;
 };
 
-Outcome throughText(double value) {
-    try {
-        return {toDouble(generalText(value)), 0};
-    } catch (const RunTimeError& failure) {
-        return {0.0, failure.code()};
-    }
-}
-
-Outcome direct(double value) {
-    try {
-        return {generalTextValue(value), 0};
-    } catch (const RunTimeError& failure) {
-        return {0.0, failure.code()};
-    }
+template <typename Path>
+Outcome outcomeOf(Path&& path) {
+    Outcome outcome;
+    outcome.failure = testing::codeOf([&] { outcome.value = path(); });
+    return outcome;
 }
 
 void expectSameAsText(double value) {
-    const Outcome expected = throughText(value);
-    const Outcome actual = direct(value);
+    const Outcome expected = outcomeOf([&] { return toDouble(generalText(value)); });
+    const Outcome actual = outcomeOf([&] { return generalTextValue(value); });
     EXPECT_EQ(actual.failure, expected.failure) << generalText(value);
     // Bit for bit: the sign of zero and every last digit count.
     EXPECT_EQ(std::bit_cast<std::uint64_t>(actual.value),
@@ -51,31 +43,15 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
     const double max = std::numeric_limits<double>::max();
     const std::vector<double> awkward = {
         0.1 + 0.2, // 0.30000000000000004: 17 digits, rounds to 0.3
-        1.0 / 3.0,
-        2.0 / 3.0,
-        0.1,
-        1e-7,
-        1e-8,
         9.99999999999999e-8,
         99999999999999.99,
         99999999999999.9,
-        1e14,
-        1e15,
-        123456789012345.6,
         999.9999999999995, // the 15-digit rounding carries into a new digit
         999.999999999999,
-        0.5,
-        1.5,
-        2.5,
-        1.0000000000000002,
-        0.9999999999999999,
         1.00000000000005,
         12345678901234.25, // exact decimal ties at the 16th digit: halves to even
         12345678901234.75,
         12345678901233.25,
-        4.35,
-        70.0,
-        365.0,
         1e-300,
         5e-324, // denormal
         2.2250738585072014e-308,
@@ -83,8 +59,6 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
         -max,
         -0.0,
         0.0,
-        -1.0 / 3.0,
-        -1e-7,
         std::numeric_limits<double>::infinity(),
         -std::numeric_limits<double>::infinity(),
         std::numeric_limits<double>::quiet_NaN(),
@@ -92,7 +66,8 @@ TEST(GeneralTextValue, EqualsTheNumberReadBackFromTheGeneralText) {
     for (const double value : awkward) {
         expectSameAsText(value);
     }
-    // Every power of ten the direct path handles, one step either side.
+    // Every power of ten the direct path handles, one step either side (1 + 2^-52 and 1 - 2^-53
+    // among them).
     for (int exponent = -9; exponent <= 16; ++exponent) {
         const double power = std::pow(10.0, exponent);
         expectSameAsText(power);

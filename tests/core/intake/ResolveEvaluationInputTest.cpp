@@ -49,7 +49,6 @@ TEST(ResolveEvaluationInput, SelectsAndResolvesTheConcentration) {
         {"maximum", 1, "7", false, 1, "max"},
         {"specified, copied as typed", 2, " 7 ", false, 1, " 7 "},
         {"no choice leaves the previous text", 3, "7", false, 1, "previous"},
-        {"negative choice leaves the previous text", -1, "7", false, 1, "previous"},
         {"variant 2 of iteration 3", 2, "Monte Carlo:2", false, 3, "203.5"},
         {"variant number rounded", 2, "Monte Carlo: 2.6", false, 1, "301.5"},
         {"the file's value, whatever variant is named", 2, "Monte Carlo:3", true, 1, "0.25"},

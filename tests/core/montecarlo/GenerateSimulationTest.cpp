@@ -2,6 +2,7 @@
 
 #include "MonteCarloTestState.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 #include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -153,12 +154,7 @@ TEST_F(GenerateSimulationTest, StopsWithoutGeneratingWhenSomethingIsWrong) {
     }
     // No row in use: validation passes, but there is no number of terms to convert.
     AppState empty = monteCarloState(1);
-    try {
-        generate(empty);
-        ADD_FAILURE() << "generated without a number of terms";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::TypeMismatch);
-    }
+    EXPECT_EQ(testing::codeOf([&] { generate(empty); }), ErrorCode::TypeMismatch);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "montecarlo/MonteCarloForm.h"
 
+#include "MonteCarloTestState.h"
 #include "montecarlo/MonteCarloColumns.h"
 #include "montecarlo/MonteCarloSaveRestore.h"
 #include "shell/Text.h"
@@ -12,21 +13,7 @@
 namespace torval {
 namespace {
 
-// Each value is the request's mean plus its position; the help caption is read during the call.
-struct FakeGenerator {
-    static inline std::vector<std::int32_t> counts;
-    static inline std::string helpDuringCall;
-    static inline const MonteCarloForm* form = nullptr;
-
-    static std::int16_t STOGEN_CALL generate(GeneratorRequest* request, float* values) {
-        counts.push_back(request->Count);
-        helpDuringCall = form != nullptr ? form->helpCaption() : "";
-        for (int k = 0; k < request->Count; ++k) {
-            values[k] = request->Mean + static_cast<float>(k);
-        }
-        return 0;
-    }
-};
+using testing::FakeGenerator;
 
 struct Edit {
     int row;
@@ -42,15 +29,14 @@ public:
     AppState state;
     testing::RecordingPrompter prompter;
 
-    MonteCarloForm open(std::string_view kind = "regular",
-                        std::string_view tag = AnalysisCallerTag) {
+    MonteCarloForm open(std::string_view kind = "regular") {
         state.AnalysisState = Analysis::Saved;
         prompter = {};
-        FakeGenerator::counts.clear();
+        FakeGenerator::reset();
         return MonteCarloForm(
             state, prompter,
             {{{12, "  Specified Concentration", "1.23456"}, {14, Ri + " ", " 7 "}, {17, Wb, "70"}},
-             tag,
+             AnalysisCallerTag,
              kind},
             &FakeGenerator::generate);
     }
@@ -96,14 +82,11 @@ TEST_F(MonteCarloFormTest, EditingRulesKeepEveryRowMeaningful) {
         apply(form, {c.edits.back()});
 
         EXPECT_EQ(form.inputRow(1), c.row);
-        ASSERT_EQ(prompter.messages.size(), c.message.empty() ? 0U : 1U);
-        if (!c.message.empty()) {
-            EXPECT_EQ(prompter.messages[0].text, c.message);
-            EXPECT_EQ(prompter.messages[0].title,
-                      c.message == notNumeric ? "Invalid Input Data" : "Information");
-            EXPECT_EQ(prompter.messages[0].icon,
-                      c.message == notNumeric ? MessageIcon::Critical : MessageIcon::Information);
-        }
+        const bool invalid = c.message == notNumeric;
+        const Message shown{c.message, invalid ? "Invalid Input Data" : "Information",
+                            invalid ? MessageIcon::Critical : MessageIcon::Information};
+        EXPECT_EQ(prompter.messages,
+                  c.message.empty() ? std::vector<Message>{} : std::vector{shown});
         EXPECT_EQ(state.InputTGData.at(1, 1).Name, c.tableName);
         const bool removed = contains(upperCase(c.edits.back().text), "REMOVE");
         EXPECT_EQ(state.ResultTGData.at(1, 1).Variant, removed ? "" : Wb);
@@ -130,7 +113,8 @@ TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
         SCOPED_TRACE(c.kind + c.termsAtExit);
         state = AppState();
         MonteCarloForm form = open(c.kind);
-        FakeGenerator::form = &form;
+        std::string helpDuringCall;
+        FakeGenerator::during = [&] { helpDuringCall = form.helpCaption(); };
         for (const int row : {1, 3}) {
             apply(form, {{row, 0, row == 1 ? Wb : Ri},
                          {row, 2, "1"},
@@ -140,7 +124,7 @@ TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
                          {row, 6, "Normal"}});
         }
         form.GenerateCommand();
-        EXPECT_EQ(FakeGenerator::helpDuringCall, " Please Wait...");
+        EXPECT_EQ(helpDuringCall, " Please Wait...");
         if (!c.termsAtExit.empty()) {
             form.ResultDoubleClick(3, ResultColumn::Median);
             form.commitInputCell(1, InputColumn::Terms, c.termsAtExit);
@@ -149,9 +133,11 @@ TEST_F(MonteCarloFormTest, GenerateAndExitRegenerateOnlyForNewTerms) {
             EXPECT_TRUE(form.closed());
             EXPECT_EQ(state.ResultTGData.at(3, 1).Marker, "Median");
         }
-        FakeGenerator::form = nullptr;
-
-        EXPECT_EQ(FakeGenerator::counts, c.counts);
+        std::vector<std::int32_t> counts;
+        for (const GeneratorRequest& request : FakeGenerator::requests) {
+            counts.push_back(request.Count);
+        }
+        EXPECT_EQ(counts, c.counts);
         EXPECT_EQ(form.helpCaption(), "To update results click on the Generate menu or press F7.");
         EXPECT_EQ(state.AnalysisState, c.analysisState);
         EXPECT_TRUE(prompter.messages.empty());
@@ -177,7 +163,7 @@ TEST_F(MonteCarloFormTest, ExitWithoutVariantsClosesAndGenerateReportsAFailure) 
         form.GenerateCommand(); // no variant: the empty number of terms is not a number
         ASSERT_EQ(prompter.messages.size(), 1U);
         EXPECT_EQ(prompter.messages[0].title, "Type Mismatch Error");
-        EXPECT_TRUE(FakeGenerator::counts.empty());
+        EXPECT_TRUE(FakeGenerator::requests.empty());
         EXPECT_EQ(state.AnalysisState, Analysis::Changed);
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Monte Carlo tables for tests, and a generator that stands in for the library: it records
-// every request and delivers Mean, Mean + 1, Mean + 2, ... so that each value is known.
+// every request and delivers Mean, Mean + 1, Mean + 2, ... so that each value is known; a test
+// can look at its window while a request is being served.
 
 #include "AppState.h"
 #include "montecarlo/VariantTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stogen/GeneratorRequest.h>
 #include <vector>
@@ -27,14 +29,19 @@ inline AppState monteCarloState(std::int16_t rows, std::int16_t chemicals = 1) {
 struct FakeGenerator {
     static inline std::vector<GeneratorRequest> requests;
     static inline std::optional<std::int32_t> delivered; // Count to report instead of all
+    static inline std::function<void()> during;
 
     static void reset() {
         requests.clear();
         delivered.reset();
+        during = nullptr;
     }
 
     static std::int16_t STOGEN_CALL generate(GeneratorRequest* request, float* values) {
         requests.push_back(*request);
+        if (during) {
+            during();
+        }
         for (std::int32_t k = 0; k < request->Count; ++k) {
             values[k] = request->Mean + static_cast<float>(k);
         }

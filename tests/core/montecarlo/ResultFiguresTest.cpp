@@ -1,18 +1,21 @@
-// The figures drawn from a calculation's iterations, on cases worked by hand: rank
-// correlations with ties, the running mean and P95, risk and hazard quotient, the iteration
-// CSV, and the inputs a Monte Carlo calculation varied.
+// The figures drawn from a calculation's iterations, on cases worked by hand: percentiles,
+// rank correlations with ties, the running mean and P95, risk and hazard quotient, the
+// iteration CSV, and the inputs a Monte Carlo calculation varied.
 #include "intake/VariedInputs.h"
 #include "montecarlo/Convergence.h"
 #include "montecarlo/IntakeSummary.h"
 #include "montecarlo/IterationCsv.h"
 #include "montecarlo/RiskFigures.h"
 #include "montecarlo/Sensitivity.h"
+#include "montecarlo/Statistics.h"
 #include "shell/RunTimeError.h"
+#include "support/CodeOf.h"
 
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -78,12 +81,11 @@ TEST(ResultFigures, RiskAndHazardQuotientFromIntakes) {
     EXPECT_FALSE(single.cancerRisk.has_value());
     EXPECT_DOUBLE_EQ(single.hazardQuotient->median, 0.3);
     EXPECT_EQ(single.hazardQuotient->fractionAboveLimit, 0);
-    try {
-        riskFiguresOf(intakes, {std::nullopt, 0.0});
-        ADD_FAILURE() << "a reference dose of 0 divides by zero";
-    } catch (const RunTimeError& failure) {
-        EXPECT_EQ(failure.code(), ErrorCode::DivisionByZero);
-    }
+    EXPECT_EQ(testing::codeOf([&] {
+                  riskFiguresOf(intakes, {std::nullopt, 0.0});
+              }),
+              ErrorCode::DivisionByZero)
+        << "a reference dose of 0";
 }
 
 TEST(ResultFigures, IterationCsvQuotesLabelsAndLeavesFailedValuesEmpty) {
@@ -116,6 +118,38 @@ TEST(ResultFigures, VariedInputsAreTheValuesEachEvaluationRead) {
     EXPECT_EQ(inputs[0].values, (std::vector<double>{0.01, 0.02, 0.03}));
     EXPECT_EQ(inputs[1].label, "Body Weight (Wb)");
     EXPECT_EQ(inputs[1].values, (std::vector<double>{61, 62, 63}));
+}
+
+std::vector<double> oneTo(int n) {
+    std::vector<double> values(static_cast<std::size_t>(n));
+    std::iota(values.rbegin(), values.rend(), 1.0); // descending: the summary sorts
+    return values;
+}
+
+// Percentiles are elements of the series, at n * p rounded down (at least the first), and the
+// median is the one of the Monte Carlo statistics for every count.
+TEST(IntakeSummary, PercentilesAreElementsAndTheMedianIsTheStatisticsOne) {
+    struct Case {
+        int n;
+        double p5, median, p95;
+    };
+    const std::vector<Case> cases = {
+        {1, 1, 1, 1}, {4, 1, 2, 3}, {10, 1, 5, 9}, {11, 1, 5, 10}, {1000, 50, 500, 950},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.n);
+        const std::vector<double> intakes = oneTo(c.n);
+        const IntakeSummary summary = summariseIntakes(intakes);
+        EXPECT_EQ(summary.p5, c.p5);
+        EXPECT_EQ(summary.median, c.median);
+        EXPECT_EQ(summary.p95, c.p95);
+        EXPECT_EQ(summary.minimum, 1);
+        EXPECT_EQ(summary.maximum, c.n);
+        if (c.n > 1) {
+            const std::vector<float> series(intakes.begin(), intakes.end());
+            EXPECT_EQ(computeStatistics(series).median, static_cast<float>(summary.median));
+        }
+    }
 }
 
 } // namespace

@@ -74,7 +74,6 @@ TEST(VariantChecks, RefusesTheFirstImproperNumberOfARow) {
         {{{&V::Terms, "0"}}, improper("Zero", "number of terms", "zero")},
         {{{&V::Terms, "-3"}}, improper("Negative", "number of terms", "negative")},
         {{{&V::Distribution, "Poisson"}}, distribution},
-        {{{&V::Distribution, ""}}, distribution},
         {{{&V::Distribution, "LOGUNIFORM"}}, ""},
         // What the generator library would refuse is refused first, naming variant and rule.
         {{{&V::Distribution, " Lognormal "},
