@@ -89,31 +89,6 @@ TEST_F(PreferencesFormTest, FreeSpaceOfTheApplicationDirectoryIsShownInThousands
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-struct TypingCase {
-    std::string what;
-    std::string typed;
-    bool changed;
-};
-
-TEST_F(PreferencesFormTest, LeavingAFieldWhoseTrimmedTextChangedSetsTheChangedFlag) {
-    const std::string air = state.AppSettings.AirDataPath;
-    const std::vector<TypingCase> cases = {
-        {"nothing typed", air, false},
-        {"only blanks added", "  " + air + "   ", false},
-        {"another path", "/somewhere/else", true},
-        {"emptied", "", true},
-    };
-    for (const TypingCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        PreferencesForm form = open();
-        form.enterField(4);
-        form.setFieldText(4, c.typed);
-        form.leaveField(4);
-        EXPECT_EQ(form.changed(), c.changed);
-        EXPECT_EQ(state.AppSettings.AirDataPath, air);
-    }
-}
-
 struct BrowseCase {
     int command;
     int field;
@@ -236,8 +211,8 @@ TEST_F(PreferencesFormTest, AFailedSaveIsReportedAndKeepsTheChangedFlag) {
 
 struct CloseCase {
     std::string what;
-    bool typed;
-    std::optional<MessageAnswer> answer;
+    std::optional<std::string> typed;    // into the surface water field, which is then left
+    std::optional<MessageAnswer> answer; // to the question, asked when the trimmed text changed
     bool closes;
     bool written;
 };
@@ -246,29 +221,37 @@ TEST_F(PreferencesFormTest, ClosingAsksAboutUnsavedTypingOnly) {
     const Message question{"Path settings have been changed.\r\rDo you want to save changes?",
                            "Save changes", MessageIcon::Question, MessageButtons::YesNoCancel,
                            MessageAnswer::Yes};
+    const std::string surface = state.AppSettings.SurfaceDataPath;
     const std::vector<CloseCase> cases = {
-        {"nothing typed", false, std::nullopt, true, false},
-        {"Yes saves and stays open", true, MessageAnswer::Yes, false, true},
-        {"No closes without saving", true, MessageAnswer::No, true, false},
-        {"Cancel closes without saving", true, MessageAnswer::Cancel, true, false},
+        {"nothing typed", std::nullopt, std::nullopt, true, false},
+        {"only blanks added", "  " + surface + "   ", std::nullopt, true, false},
+        {"Yes saves and stays open", " /typed/yes ", MessageAnswer::Yes, false, true},
+        {"No closes without saving", "/typed/no", MessageAnswer::No, true, false},
+        {"Cancel closes without saving", "/typed/cancel", MessageAnswer::Cancel, true, false},
+        {"emptied", "", MessageAnswer::No, true, false},
     };
     for (const CloseCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(state.IniFilePath);
+        state.AppSettings.SurfaceDataPath = surface;
         prompter = RecordingPrompter();
         PreferencesForm form = open();
         if (c.typed) {
             form.enterField(5);
-            form.setFieldText(5, "/typed/" + c.what);
+            form.setFieldText(5, *c.typed);
             form.leaveField(5);
+            EXPECT_EQ(state.AppSettings.SurfaceDataPath, surface) << "applied only by a save";
+        }
+        if (c.answer) {
             prompter.answers = {*c.answer};
         }
 
         EXPECT_EQ(form.requestClose(), c.closes);
 
         EXPECT_EQ(prompter.messages,
-                  c.typed ? std::vector<Message>{question} : std::vector<Message>{});
+                  c.answer ? std::vector<Message>{question} : std::vector<Message>{});
         EXPECT_EQ(FileExists(state.IniFilePath), c.written);
+        EXPECT_EQ(state.AppSettings.SurfaceDataPath, c.written ? "/typed/yes" : surface);
         EXPECT_FALSE(prompter.isBusy());
         if (!c.closes) {
             EXPECT_TRUE(form.requestClose());
