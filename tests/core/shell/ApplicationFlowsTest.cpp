@@ -120,7 +120,6 @@ TEST(NewApplication, ALoadedFilePointsAtItsFirstChemicalOnlyWhenItHasSeveral) {
         {"groundwater, multiple species", Medium::GroundwaterMultipleSpecies, "Groundwater", 5, 1, 5},
         {"multiple species, count below one", Medium::GroundwaterMultipleSpecies, "Groundwater", -1, 1, 1},
         {"surface water near field", Medium::SurfaceNearField, "Surface Water", 1, 0, 1},
-        {"surface water sediment", Medium::SurfaceSediment, "Surface Water", 1, 0, 1},
     };
     // clang-format on
     for (const LoadedFileCase& c : cases) {

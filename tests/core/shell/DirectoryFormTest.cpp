@@ -62,7 +62,6 @@ struct OkCase {
 TEST_F(DirectoryFormTest, OkAcceptsOnlyAnExistingPath) {
     const std::string missing = path("no-such-directory");
     const std::vector<OkCase> cases = {
-        {"empty text", "", false, "before", ""},
         {"blanks only", "   ", false, "before", ""},
         {"a directory, with blanks", "  " + path("plumex") + " ", true, path("plumex"), ""},
         {"an existing file", path("run.box"), true, path("run.box"), ""},

@@ -127,8 +127,6 @@ TEST(ErrorReport, ReportFailureReportsTheCodeOfTheFailure) {
     const std::vector<FailureCase> cases = {
         {"our own failure", [] { throw RunTimeError(ErrorCode::FileNotFound); },
             none, "File not found.", "DATA.ONE not found!", -1, false},
-        {"a file in a foreign format", [] { throw RunTimeError(ErrorCode::InputPastEndOfFile); },
-            none, "Improper File Name", "DATA.ONE is not", -1, true},
         {"overwrite answered Yes", [] { throw RunTimeError(ErrorCode::FileAlreadyExists); },
             MessageAnswer::Yes, "Overwrite File", "DATA.ONE already", 0, false},
         {"allocation failure", [] { throw std::bad_alloc(); }, none, "Out Of Memory", "Insufficient memory!", -1, false},
