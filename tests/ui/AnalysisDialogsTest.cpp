@@ -19,7 +19,6 @@
 #include "ui/ChemicalSelectionDialog.h"
 #include "ui/MonteCarloDialog.h"
 #include "ui/PrinterChoice.h"
-#include "ui/QtLauncher.h"
 #include "ui/QtReportPrinter.h"
 #include "ui/RiskDialog.h"
 #include "ui/SensitivityDialog.h"
@@ -40,7 +39,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
-#include <functional>
 
 using namespace torval;
 using torval::testing::RecordingPrompter;
@@ -173,34 +171,28 @@ void AnalysisDialogsTest::resultWindowsOnACalculatedAnalysis() {
     QCOMPARE(prompter.messages.size(), std::size_t{0});
 }
 
+// Down and Return in the chemical window make the second chemical of the file current.
 void AnalysisDialogsTest::chemicalWindowFollowsTheKeyboard() {
-    struct Case {
-        Qt::Key close;
-        bool changed;
-        int current;
-    };
-    for (const Case& c : {Case{Qt::Key_Escape, false, 1}, Case{Qt::Key_Return, true, 2}}) {
-        AppState state;
-        state.MediumCode = Medium::GroundwaterMultipleSpecies;
-        RecordingPrompter prompter;
-        ScriptedFileDialogs dialogs;
-        dialogs.answers = {
-            (Data + QStringLiteral("/PLUMEXData/grndwatr/pce-tce-chain.mc2")).toStdString()};
-        QVERIFY(OpenModelDataFile(state, dialogs, prompter, DataFileReaders::standard()));
-        const auto firstGrid = state.modelData.ConcentrationGrid;
-        QtChemicalChooser chooser(nullptr, prompter);
-        onNextModal([&](QWidget* modal) {
-            auto* window = qobject_cast<ChemicalSelectionDialog*>(modal);
-            QVERIFY(window != nullptr);
-            QCOMPARE(window->chemicalList()->currentRow(), 0);
-            QTest::keyClick(window->chemicalList(), Qt::Key_Down);
-            QTest::keyClick(window->chemicalList(), c.close);
-        });
-        QCOMPARE(chooser.chooseChemical(state), c.changed);
-        QCOMPARE(state.modelData.CurrentChemical, c.current);
-        QCOMPARE(state.MCCurrentChemical, c.current);
-        QCOMPARE(state.modelData.ConcentrationGrid != firstGrid, c.changed);
-    }
+    AppState state;
+    state.MediumCode = Medium::GroundwaterMultipleSpecies;
+    RecordingPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = {
+        (Data + QStringLiteral("/PLUMEXData/grndwatr/pce-tce-chain.mc2")).toStdString()};
+    QVERIFY(OpenModelDataFile(state, dialogs, prompter, DataFileReaders::standard()));
+    const auto firstGrid = state.modelData.ConcentrationGrid;
+    QtChemicalChooser chooser(nullptr, prompter);
+    onNextModal([&](QWidget* modal) {
+        auto* window = qobject_cast<ChemicalSelectionDialog*>(modal);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->chemicalList()->currentRow(), 0);
+        QTest::keyClick(window->chemicalList(), Qt::Key_Down);
+        QTest::keyClick(window->chemicalList(), Qt::Key_Return);
+    });
+    QVERIFY(chooser.chooseChemical(state));
+    QCOMPARE(state.modelData.CurrentChemical, 2);
+    QCOMPARE(state.MCCurrentChemical, 2);
+    QVERIFY(state.modelData.ConcentrationGrid != firstGrid);
 }
 
 void AnalysisDialogsTest::printingWithoutAPrinterWritesThePdfInstead() {
@@ -213,35 +205,19 @@ void AnalysisDialogsTest::printingWithoutAPrinterWritesThePdfInstead() {
         state, prompter,
         (Data + QStringLiteral("/SampleDat/drinking-water-monte-carlo.tvl")).toStdString()));
     PrinterChoice printer;
-    QtLauncher launcher;
     QTemporaryDir directory;
-    struct Case {
-        const char* report;
-        std::function<void(ScriptedFileDialogs&)> print;
-    };
-    const Case cases[] = {
-        {"results",
-         [&](ScriptedFileDialogs& dialogs) {
-             QtReportPrinter(printer, prompter, dialogs).printResultsReport(state);
-         }},
-        {"monte-carlo", [&](ScriptedFileDialogs& dialogs) {
-             QtMonteCarloOutputs(prompter, launcher, printer, dialogs).print(state);
-         }}};
-    for (const Case& c : cases) {
-        const QString path = directory.filePath(QString::fromLatin1(c.report));
-        ScriptedFileDialogs dialogs;
-        dialogs.answers = {path.toStdString()};
-        prompter.messages.clear();
-        prompter.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
-        c.print(dialogs);
-        QCOMPARE(prompter.messages.size(), std::size_t{2});
-        QCOMPARE(prompter.messages[0].text, std::string("The requested device is not available."));
-        QCOMPARE(prompter.messages[1].text, pdfInsteadQuestion().text);
-        QFile pdf(path + QStringLiteral(".pdf"));
-        QVERIFY2(pdf.open(QIODevice::ReadOnly), c.report);
-        QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(pdf.size() > 1000);
-    }
+    const QString path = directory.filePath(QStringLiteral("results"));
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = {path.toStdString()};
+    prompter.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    QtReportPrinter(printer, prompter, dialogs).printResultsReport(state);
+    QCOMPARE(prompter.messages.size(), std::size_t{2});
+    QCOMPARE(prompter.messages[0].text, std::string("The requested device is not available."));
+    QCOMPARE(prompter.messages[1].text, pdfInsteadQuestion().text);
+    QFile pdf(path + QStringLiteral(".pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QVERIFY(pdf.size() > 1000);
 }
 
 QTEST_MAIN(AnalysisDialogsTest)

@@ -111,25 +111,6 @@ private slots:
         }
     }
 
-    void commandLineAnalysisOpensOrIsReported() {
-        const std::string sample = QDir(programDirectory_.filePath(QStringLiteral("SampleDat")))
-                                       .filePath(QStringLiteral("drinking-water-monte-carlo.tvl"))
-                                       .toStdString();
-        QVERIFY(program_->openAnalysis(sample));
-        QCOMPARE(program_->analysisWindow()->windowTitle(),
-                 QStringLiteral("RISK ASSESSMENT -- FileName: drinking-water-monte-carlo.tvl"));
-        QCOMPARE(state_.AnalysisState, Analysis::Saved);
-
-        QString title;
-        onNextModal([&](QWidget* box) {
-            title = box->windowTitle();
-            pressButton(box, QMessageBox::Ok);
-        });
-        QVERIFY(!program_->openAnalysis(programDirectory_.filePath("none.tvl").toStdString()));
-        QCOMPARE(title, QStringLiteral("File not found."));
-        QVERIFY(program_->mainWindow().isVisible());
-    }
-
     void preferencesAskBeforeClosingAndSaveWritesTheFile() {
         QString question;
         onNextModal([&](QWidget* widget) {

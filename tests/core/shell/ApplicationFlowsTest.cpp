@@ -48,12 +48,6 @@ public:
     }
 };
 
-class FakeOpener : public RiskFileOpener {
-public:
-    bool reads = true;
-    bool chooseAndRead(AppState&) override { return reads; }
-};
-
 class FakeWindow : public AnalysisWindow {
 public:
     int shown = 0;
