@@ -36,8 +36,6 @@ private:
     AppState state_;
     std::unique_ptr<DesktopProgram> program_;
 
-    QString iniPath() const { return programDirectory_.filePath(QStringLiteral("torval.ini")); }
-
     void startProgram() {
         state_ = AppState{};
         DesktopOptions options;
@@ -84,13 +82,6 @@ private slots:
              QMessageBox::No,
              QMessageBox::Yes,
              MessageAnswer::Yes},
-            {{"A", "Improper File Name", MessageIcon::Critical, MessageButtons::OkCancel,
-              MessageAnswer::Ok},
-             QMessageBox::Critical,
-             QMessageBox::Ok | QMessageBox::Cancel,
-             QMessageBox::Ok,
-             QMessageBox::Ok,
-             MessageAnswer::Ok},
         };
         for (const Case& c : cases) {
             bool inspected = false;
@@ -115,8 +106,6 @@ private slots:
         QString question;
         onNextModal([&](QWidget* widget) {
             auto* dialog = qobject_cast<PreferencesFormDialog*>(widget);
-            QCOMPARE(dialog->field(1)->text(),
-                     QString::fromStdString(state_.AppSettings.RiskDataPath));
             dialog->field(2)->setFocus();
             QTest::keyClicks(dialog->field(2), QStringLiteral("/x"));
             dialog->field(1)->setFocus(); // leaving the field marks the change
@@ -133,7 +122,7 @@ private slots:
         program_->mainWindow().toolbarAction("PREFERENCE")->trigger();
 
         QCOMPARE(question, QStringLiteral("Save changes"));
-        QFile ini(iniPath());
+        QFile ini(programDirectory_.filePath(QStringLiteral("torval.ini")));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const std::string temp = state_.AppSettings.TempDataPath;
         QVERIFY(temp.ends_with("/x"));

@@ -30,21 +30,18 @@ private:
     std::optional<int> option_;
 };
 
-// Loads "a file" by setting what a reader leaves in the data set, or reports a cancelled choice.
+// Loads "a file" by setting what a reader leaves in the data set.
 class FakeLoader : public DataFileLoader {
 public:
-    bool loads = true;
     std::string modelName; // as the reader names the model
     std::int16_t chemicalCount = 1;
     int calls = 0;
 
     bool chooseAndLoad(AppState& state) override {
         ++calls;
-        if (loads) {
-            state.modelData.ModelName = modelName;
-            state.modelData.ChemicalCount = chemicalCount;
-        }
-        return loads;
+        state.modelData.ModelName = modelName;
+        state.modelData.ChemicalCount = chemicalCount;
+        return true;
     }
 };
 
