@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace torval::stogen::testing {
@@ -100,10 +99,8 @@ TEST(MonteCarloCallTest, RefusedRequestsWriteAndDrawNothing) {
         {"lognormal without spread", makeRequest(GeneratorLognormal, 1, 0, 0, 2, 10), GeneratorNonPositiveSpread},
         {"gumbel without spread", makeRequest(GeneratorGumbel, 1, 0, 0, 2, 10), GeneratorNonPositiveSpread},
         {"lognormal mean 0", makeRequest(GeneratorLognormal, 0, 1, 0, 2, 10), GeneratorNonPositiveMean},
-        {"lognormal negative mean", makeRequest(GeneratorLognormal, -1, 1, 0, 2, 10), GeneratorNonPositiveMean},
         {"exponential mean 0", makeRequest(GeneratorExponential, 0, 1, 0, 2, 10), GeneratorNonPositiveMean},
         {"loguniform minimum 0", makeRequest(GeneratorLoguniform, 1, 1, 0, 2, 10), GeneratorNonPositiveBound},
-        {"loguniform negative minimum", makeRequest(GeneratorLoguniform, 1, 1, -1, 2, 10), GeneratorNonPositiveBound},
     };
     // clang-format on
     const GeneratorRequest valid = makeRequest(GeneratorNormal, 1, 1, -3, 5, 50);
@@ -127,18 +124,6 @@ TEST(MonteCarloCallTest, RefusedRequestsWriteAndDrawNothing) {
     EXPECT_EQ(monteCarlo(nullptr, std::vector<float>(4).data()), GeneratorNullArgument);
 
     EXPECT_EQ(generate(valid).values, undisturbed.values);
-}
-
-// The series of a seed is fixed by the standard's definition of mt19937_64 and the library's
-// own mapping of an output onto (0, 1); nothing implementation-defined enters it, so it is the
-// same on every platform. For the uniform the quantile is linear, which makes it exact here.
-TEST(MonteCarloCallTest, SeededSeriesIsThePortableMappingOfTheEngine) {
-    const Delivery delivery = generateWithSeed(makeRequest(GeneratorUniform, 5, 3, 2, 8, 500), 7);
-    std::mt19937_64 engine(7);
-    for (std::size_t i = 0; i < delivery.values.size(); ++i) {
-        const double unit = (static_cast<double>(engine() >> 12) + 0.5) * 0x1.0p-52;
-        ASSERT_EQ(delivery.values[i], static_cast<float>(unit * 6.0 + 2.0)) << i;
-    }
 }
 
 // The engine is seeded at the first call of a process and later calls continue its stream: the

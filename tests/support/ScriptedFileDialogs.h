@@ -32,10 +32,6 @@ public:
         return nextAnswer();
     }
 
-    std::size_t dialogCount() const {
-        return openChoices.size() + saveChoices.size() + directoryChoices.size();
-    }
-
 private:
     std::optional<std::string> nextAnswer() {
         if (answers.empty()) {

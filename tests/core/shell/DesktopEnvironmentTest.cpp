@@ -1,21 +1,15 @@
 #include "shell/DesktopEnvironment.h"
 
 #include "shell/Platform.h"
-#include "support/ScratchDirectory.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace torval {
 namespace {
-
-using testing::ScratchDirectory;
 
 struct UserDirectoriesCase {
     std::string what;
@@ -49,12 +43,6 @@ TEST(DesktopEnvironment, UserDirectoriesFollowTheXdgVariablesThenHomeThenWindows
         EXPECT_EQ(userDirectoriesFrom(lookup), c.expected);
     }
 }
-
-struct EditorCase {
-    std::string what;
-    std::set<std::string> existing;
-    std::string expected;
-};
 
 } // namespace
 } // namespace torval

@@ -89,61 +89,19 @@ TEST_F(PreferencesFormTest, FreeSpaceOfTheApplicationDirectoryIsShownInThousands
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-struct TypingCase {
-    std::string what;
-    std::string typed;
-    bool changed;
-};
-
-TEST_F(PreferencesFormTest, LeavingAFieldWhoseTrimmedTextChangedSetsTheChangedFlag) {
-    const std::string air = state.AppSettings.AirDataPath;
-    const std::vector<TypingCase> cases = {
-        {"nothing typed", air, false},
-        {"only blanks added", "  " + air + "   ", false},
-        {"another path", "/somewhere/else", true},
-        {"emptied", "", true},
-    };
-    for (const TypingCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        PreferencesForm form = open();
-        form.enterField(4);
-        form.setFieldText(4, c.typed);
-        form.leaveField(4);
-        EXPECT_EQ(form.changed(), c.changed);
-        EXPECT_EQ(state.AppSettings.AirDataPath, air);
-    }
-}
-
 struct BrowseCase {
     int command;
     int field;
     Setting setting;
-    std::string fileType;
 };
 
-std::string entry(const std::string& label, std::size_t blanks, const std::string& patterns) {
-    return label + std::string(blanks, ' ') + ":" + patterns;
-}
-
-const std::vector<BrowseCase>& browseCases() {
-    using S = AppSettings;
-    // clang-format off
-    static const std::vector<BrowseCase> cases = {
-        {1, 1, &S::RiskDataPath, entry("Risk Files", 52, "*.tvl")},
-        {2, 2, &S::TempDataPath, entry("Temporary Files", 52, "*.air;*.gnd;*.sur")},
-        {3, 4, &S::AirDataPath, entry("Air Files", 58, "*.frm;*.tbx;*.cwh;*.jry;*.box;*.gas")},
-        {4, 3, &S::GroundwaterDataPath, entry("Ground Water Files", 49, "*.one;*.two;*.tri;*.var;*.jur")},
-        {5, 5, &S::SurfaceDataPath,
-         entry("Surface Files", 56, "*.spd;*.bpd;*.mpd;*.rvr;*.est;*.lak;*.oce;*.riv;*.etr;*.lke")},
-        {6, 6, &S::PlantDataPath, entry("Plant Files", 56, "*.pnt")},
-    };
-    // clang-format on
-    return cases;
-}
-
 TEST_F(PreferencesFormTest, ADirectoryBrowseStoresTheChosenDirectoryAtOnce) {
-    const std::string allFiles = entry("All Files", 49, "*.*");
-    for (const BrowseCase& c : browseCases()) {
+    using S = AppSettings;
+    const std::vector<BrowseCase> cases = {
+        {1, 1, &S::RiskDataPath},        {2, 2, &S::TempDataPath},    {3, 4, &S::AirDataPath},
+        {4, 3, &S::GroundwaterDataPath}, {5, 5, &S::SurfaceDataPath}, {6, 6, &S::PlantDataPath},
+    };
+    for (const BrowseCase& c : cases) {
         SCOPED_TRACE("browse " + std::to_string(c.command));
         const std::string before = state.AppSettings.*c.setting;
         const std::string chosen = "/chosen/" + std::to_string(c.command);
@@ -155,7 +113,6 @@ TEST_F(PreferencesFormTest, ADirectoryBrowseStoresTheChosenDirectoryAtOnce) {
 
         ASSERT_EQ(dialogs.directoryChoices.size(), 1u);
         const DirectoryChoice& asked = dialogs.directoryChoices[0];
-        EXPECT_EQ(asked.fileTypes, (std::vector<std::string>{c.fileType, allFiles}));
         EXPECT_EQ(asked.initialDirectory, DirectoryExists(before) ? before : "");
         EXPECT_EQ(state.AppSettings.*c.setting, chosen);
         EXPECT_EQ(state.SelectedDirectory, chosen);
@@ -199,14 +156,24 @@ TEST_F(PreferencesFormTest, OnlyAnExistingFileBecomesTheEditor) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A save that fails is reported and keeps the changed flag; once the directory is there, the
+// save applies the trimmed fields and the graph choice and writes the file.
 TEST_F(PreferencesFormTest, SaveAppliesTheTrimmedFieldsAndTheGraphChoiceAndWritesTheFile) {
     state.AppSettings.GraphProgramPath = "/elsewhere/" + upperCase(executableName("charton1"));
+    state.IniFilePath = dir.path("gone") + Sep + "torval.ini";
     PreferencesForm form = open();
     EXPECT_EQ(form.graphVersion(), GraphVersion::Original);
     form.enterField(4);
     form.setFieldText(4, "   /typed/air  ");
     form.leaveField(4);
 
+    EXPECT_FALSE(form.save());
+    EXPECT_TRUE(form.changed());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, "Disk Not ready");
+    EXPECT_FALSE(FileExists(state.IniFilePath));
+
+    dir.makeDirectory("gone");
     ASSERT_TRUE(form.save());
 
     const std::string original = graphProgramPath(state.AppPath, GraphVersion::Original);
@@ -216,28 +183,13 @@ TEST_F(PreferencesFormTest, SaveAppliesTheTrimmedFieldsAndTheGraphChoiceAndWrite
     EXPECT_EQ(state.GraphCommand, original + " ");
     EXPECT_EQ(LoadConfiguration(state.IniFilePath), state.AppSettings);
     EXPECT_FALSE(form.changed());
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
-TEST_F(PreferencesFormTest, AFailedSaveIsReportedAndKeepsTheChangedFlag) {
-    state.IniFilePath = dir.path("gone") + Sep + "torval.ini";
-    PreferencesForm form = open();
-    form.enterField(2);
-    form.setFieldText(2, "/tmp/else");
-    form.leaveField(2);
-
-    EXPECT_FALSE(form.save());
-
-    EXPECT_TRUE(form.changed());
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].title, "Disk Not ready");
-    EXPECT_FALSE(FileExists(state.IniFilePath));
+    EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
 struct CloseCase {
     std::string what;
-    bool typed;
-    std::optional<MessageAnswer> answer;
+    std::optional<std::string> typed;    // into the surface water field, which is then left
+    std::optional<MessageAnswer> answer; // to the question, asked when the trimmed text changed
     bool closes;
     bool written;
 };
@@ -246,29 +198,37 @@ TEST_F(PreferencesFormTest, ClosingAsksAboutUnsavedTypingOnly) {
     const Message question{"Path settings have been changed.\r\rDo you want to save changes?",
                            "Save changes", MessageIcon::Question, MessageButtons::YesNoCancel,
                            MessageAnswer::Yes};
+    const std::string surface = state.AppSettings.SurfaceDataPath;
     const std::vector<CloseCase> cases = {
-        {"nothing typed", false, std::nullopt, true, false},
-        {"Yes saves and stays open", true, MessageAnswer::Yes, false, true},
-        {"No closes without saving", true, MessageAnswer::No, true, false},
-        {"Cancel closes without saving", true, MessageAnswer::Cancel, true, false},
+        {"nothing typed", std::nullopt, std::nullopt, true, false},
+        {"only blanks added", "  " + surface + "   ", std::nullopt, true, false},
+        {"Yes saves and stays open", " /typed/yes ", MessageAnswer::Yes, false, true},
+        {"No closes without saving", "/typed/no", MessageAnswer::No, true, false},
+        {"Cancel closes without saving", "/typed/cancel", MessageAnswer::Cancel, true, false},
+        {"emptied", "", MessageAnswer::No, true, false},
     };
     for (const CloseCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(state.IniFilePath);
+        state.AppSettings.SurfaceDataPath = surface;
         prompter = RecordingPrompter();
         PreferencesForm form = open();
         if (c.typed) {
             form.enterField(5);
-            form.setFieldText(5, "/typed/" + c.what);
+            form.setFieldText(5, *c.typed);
             form.leaveField(5);
+            EXPECT_EQ(state.AppSettings.SurfaceDataPath, surface) << "applied only by a save";
+        }
+        if (c.answer) {
             prompter.answers = {*c.answer};
         }
 
         EXPECT_EQ(form.requestClose(), c.closes);
 
         EXPECT_EQ(prompter.messages,
-                  c.typed ? std::vector<Message>{question} : std::vector<Message>{});
+                  c.answer ? std::vector<Message>{question} : std::vector<Message>{});
         EXPECT_EQ(FileExists(state.IniFilePath), c.written);
+        EXPECT_EQ(state.AppSettings.SurfaceDataPath, c.written ? "/typed/yes" : surface);
         EXPECT_FALSE(prompter.isBusy());
         if (!c.closes) {
             EXPECT_TRUE(form.requestClose());
